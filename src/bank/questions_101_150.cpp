@@ -1,0 +1,694 @@
+#include "bank/question_source.h"
+
+// Slots 101 to 150 of the question bank: routing, route selection, DHCP, DNS, NAT and PAT.
+namespace bank {
+
+const QuestionBlock kQuestions101To150 = {{
+    // 101
+    {.question_text = u"Which of the following routing protocols are link-state protocols? (Select two)",
+     .explanation = u"OSPF and IS-IS flood link-state information and run the shortest path first algorithm; "
+                    u"RIPv2 and RIPng are distance-vector protocols, BGP is a path-vector protocol and "
+                    u"static routing is not a protocol at all.",
+     .answer_type = u"multi_answer",
+     .choices = {{
+         {u"1", u"OSPF"},
+         {u"0", u"RIPv2"},
+         {u"0", u"BGP"},
+         {u"0", u"RIPng"},
+         {u"1", u"IS-IS"},
+         {u"0", u"Static routing"},
+     }}},
+    // 102
+    {.question_text = u"Which metric does RIP use to choose the best path to a destination network?",
+     .explanation = u"RIP counts hops: each router crossed adds one, and the path with the fewest hops wins, "
+                    u"whatever the bandwidth or delay of the links.",
+     .answer_type = u"single_answer",
+     .choices = {{
+         {u"0", u"The lowest total delay along the path"},
+         {u"0", u"The highest bandwidth of the slowest link"},
+         {u"1", u"Hop count"},
+         {u"0", u"A cost derived from interface bandwidth"},
+         {u"0", u"Link reliability and load"},
+         {u"0", u"The largest MTU along the path"},
+     }}},
+    // 103
+    {.question_text = u"A router has routes to 10.0.0.0/8, 10.1.0.0/16, 10.1.4.0/22, 10.1.6.0/24 and a "
+                      u"default route.\r\n"
+                      u"Which route does it use to forward a packet addressed to 10.1.5.9?",
+     .explanation = u"10.1.5.9 matches /8, /16, /22 (10.1.4.0 - 10.1.7.255) and the default route, but not "
+                    u"10.1.6.0/24; the longest matching prefix, 10.1.4.0/22, is used.",
+     .answer_type = u"single_answer",
+     .choices = {{
+         {u"0", u"10.0.0.0/8"},
+         {u"0", u"10.1.0.0/16"},
+         {u"0", u"10.1.6.0/24"},
+         {u"1", u"10.1.4.0/22"},
+         {u"0", u"0.0.0.0/0"},
+     }}},
+    // 104
+    {.question_text = u"Which of the following is a characteristic of a distance-vector routing protocol?",
+     .explanation = u"A distance-vector router knows only the distances its neighbours report (plus its own "
+                    u"link cost); flooding, a full topology database, SPF, DR election and areas belong to "
+                    u"link-state protocols.",
+     .answer_type = u"single_answer",
+     .choices = {{
+         {u"1", u"Each router learns routes from distances its neighbours advertise, without a map of the "
+                u"whole network"},
+         {u"0", u"Every router floods link-state advertisements to all routers in its area"},
+         {u"0", u"Each router runs the shortest path first algorithm over a complete topology database"},
+         {u"0", u"Routers elect a designated router on every multi-access segment"},
+         {u"0", u"Neighbours form adjacencies and synchronise identical topology databases"},
+         {u"0", u"The network is divided into a backbone area and other areas attached to it"},
+     }}},
+    // 105
+    {.question_text = u"Which of the following is a characteristic of a distance-vector routing protocol?",
+     .explanation = u"Because distance-vector routers trust second-hand distances, a lost route can count to "
+                    u"infinity; split horizon, route poisoning and hold-down timers are the usual cures.",
+     .answer_type = u"single_answer",
+     .choices = {{
+         {u"0", u"Every router holds an identical map of the topology of its area"},
+         {u"1", u"Routes can count to infinity, which split horizon and route poisoning help to prevent"},
+         {u"0", u"Each router computes a shortest-path tree with itself as the root"},
+         {u"0", u"Changes are sent only as link-state advertisements flooded through the area"},
+         {u"0", u"A designated router collects and redistributes updates on each shared segment"},
+         {u"0", u"All areas must connect to a backbone area numbered 0"},
+     }}},
+    // 106
+    {.question_text = u"Which transport protocol and port numbers does DHCP for IPv4 use?",
+     .explanation = u"DHCP for IPv4 runs over UDP: servers (and relay agents) listen on port 67 and clients "
+                    u"on port 68. TCP is not used, and ports 546/547 belong to DHCPv6.",
+     .answer_type = u"single_answer",
+     .choices = {{
+         {u"0", u"TCP, port 67 on the server and port 68 on the client"},
+         {u"0", u"UDP, port 53 on both the server and the client"},
+         {u"0", u"UDP, port 68 on the server and port 67 on the client"},
+         {u"1", u"UDP, port 67 on the server and port 68 on the client"},
+         {u"0", u"UDP, port 546 on the server and port 547 on the client"},
+         {u"0", u"TCP, port 69 on the server and a random port on the client"},
+     }}},
+    // 107
+    {.question_text = u"A router holds a static route 172.16.0.0/16 (distance 1), an OSPF route "
+                      u"172.16.20.0/24 (distance 110)\r\n"
+                      u"and a RIP route 172.16.20.0/25 (distance 120).\r\n"
+                      u"Which route does it use to forward a packet addressed to 172.16.20.77?",
+     .explanation = u"All three routes match 172.16.20.77 (172.16.20.0/25 covers .0 - .127). The longest "
+                    u"matching prefix always wins; administrative distance only decides between routes to "
+                    u"the very same prefix.",
+     .answer_type = u"single_answer",
+     .choices = {{
+         {u"0", u"The static route, because it has the lowest administrative distance"},
+         {u"0", u"The OSPF route, because OSPF is preferred over RIP"},
+         {u"0", u"None; the packet is dropped because the routes overlap"},
+         {u"1", u"The RIP route, because it is the longest matching prefix"},
+     }}},
+    // 108
+    {.question_text = u"A host can ping the remote server 203.0.113.10, but ping www.example.com fails with "
+                      u"an error that the name cannot be resolved.\r\n"
+                      u"What is the most likely cause?",
+     .explanation = u"Reaching a remote address by IP proves that addressing, the default gateway and the "
+                    u"path work; only name resolution fails, which points to a wrong or unreachable DNS "
+                    u"server setting.",
+     .answer_type = u"single_answer",
+     .choices = {{
+         {u"0", u"The host's default gateway is wrong"},
+         {u"0", u"The host's subnet mask is wrong"},
+         {u"0", u"The host's network cable is faulty"},
+         {u"1", u"The host's DNS server address is wrong or that server is unreachable"},
+     }}},
+    // 109
+    {.question_text = u"A DHCP server on another subnet receives a client's DHCPDISCOVER broadcast without "
+                      u"any extra configuration on the router between them.\r\n"
+                      u"True or false?",
+     .explanation = u"False. Routers do not forward limited broadcasts such as DHCPDISCOVER, so a DHCP relay "
+                    u"agent on the client's subnet must forward the request to the remote server.",
+     .answer_type = u"single_answer",
+     .choices = {{
+         {u"0", u"True"},
+         {u"1", u"False"},
+     }}},
+    // 110
+    {.question_text = u"In a multi-area OSPF network, every area must attach to the backbone area 0, "
+                      u"directly or through a virtual link.\r\n"
+                      u"True or false?",
+     .explanation = u"True. OSPF uses a two-level hierarchy: traffic between areas passes through area 0, "
+                    u"so each area needs an area border router connected to the backbone.",
+     .answer_type = u"single_answer",
+     .choices = {{
+         {u"1", u"True"},
+         {u"0", u"False"},
+     }}},
+    // 111
+    {.question_text = u"Which of the following can a DHCP server hand out to a client along with its "
+                      u"address? (Check all that apply)",
+     .explanation = u"DHCP options carry the default gateway (router option), the DNS server addresses and "
+                    u"the domain name; the client's MAC address is the client's own, sent in its request.",
+     .answer_type = u"multi_answer",
+     .choices = {{
+         {u"1", u"The default gateway address"},
+         {u"1", u"The addresses of DNS servers"},
+         {u"0", u"The client's own MAC address"},
+         {u"1", u"The domain name to use"},
+     }}},
+    // 112
+    {.question_text = u"Which of the following statements about port address translation (PAT) are true?",
+     .explanation = u"PAT lets many inside hosts share one public address: it rewrites the source address "
+                    u"and, where needed, the source port.\r\n"
+                    u"Its table of address and port pairs tells sessions apart; it does not encrypt, and "
+                    u"unsolicited inbound connections have no entry to match.",
+     .answer_type = u"multi_answer",
+     .choices = {{
+         {u"0", u"Each inside host needs its own public IPv4 address"},
+         {u"1", u"Many inside hosts can share a single public IPv4 address"},
+         {u"0", u"It translates only ICMP traffic"},
+         {u"0", u"Outside hosts can open connections to any inside host without a configured mapping"},
+         {u"1", u"The router tells sessions apart by the port numbers recorded in its translation table"},
+         {u"0", u"It encrypts the payload of every translated packet"},
+     }}},
+    // 113
+    {.question_text = u"Which DNS record type maps a host name to an IPv6 address?",
+     .explanation = u"An AAAA (quad-A) record holds a 128-bit IPv6 address; an A record holds a 32-bit IPv4 "
+                    u"address and an MX record names a mail exchanger.",
+     .answer_type = u"single_answer",
+     .choices = {{
+         {u"0", u"A"},
+         {u"0", u"MX"},
+         {u"1", u"AAAA"},
+     }}},
+    // 114
+    {.question_text = u"An inside host 192.168.1.10 opens a web session to the server 198.51.100.20.\r\n"
+                      u"The edge router performs PAT with its single outside address 203.0.113.5.\r\n"
+                      u"Which source IP address does the server see in the session's packets?",
+     .explanation = u"PAT replaces the private source address 192.168.1.10 with the router's public address "
+                    u"203.0.113.5 (and tracks the session by port), so the server only ever sees "
+                    u"203.0.113.5.",
+     .answer_type = u"single_answer",
+     .choices = {{
+         {u"0", u"192.168.1.10"},
+         {u"0", u"198.51.100.20"},
+         {u"0", u"192.168.1.1"},
+         {u"1", u"203.0.113.5"},
+     }}},
+    // 115
+    {.question_text = u"On a broadcast segment, which value does OSPF compare first when it elects the "
+                      u"designated router (DR)?",
+     .explanation = u"The router with the highest interface priority becomes DR (priority 0 means never "
+                    u"eligible); a tie is broken by the highest router ID.\r\n"
+                    u"The election is not pre-emptive: a router that joins later with a higher priority "
+                    u"does not replace a working DR.",
+     .answer_type = u"single_answer",
+     .choices = {{
+         {u"0", u"The lowest router ID"},
+         {u"0", u"The lowest MAC address on the segment"},
+         {u"0", u"The highest interface bandwidth"},
+         {u"0", u"The lowest area number"},
+         {u"1", u"The highest interface priority"},
+         {u"0", u"The longest uptime"},
+     }}},
+    // 116
+    {.question_text = u"Which of the following are true of a DNS resolver's cache? (Select all that apply)",
+     .explanation = u"A resolver may keep a record only for its TTL, and it may also cache negative answers "
+                    u"such as 'no such name'; cached answers are not authoritative and any record type may "
+                    u"be cached.",
+     .answer_type = u"multi_answer",
+     .choices = {{
+         {u"0", u"Cached entries are kept until the resolver is restarted"},
+         {u"1", u"An entry is kept no longer than the TTL of the record"},
+         {u"1", u"Negative answers, such as 'no such name', can also be cached"},
+         {u"0", u"An answer taken from the cache is flagged as authoritative"},
+         {u"0", u"Only A records may be cached"},
+     }}},
+    // 117
+    {.question_text = u"Which IPv4 destination written in prefix notation is a default route?",
+     .explanation = u"0.0.0.0/0 has a prefix length of zero, so it matches every destination and is used "
+                    u"only when no longer prefix matches; 0.0.0.0/32 is a single address, not a default "
+                    u"route.",
+     .answer_type = u"single_answer",
+     .choices = {{
+         {u"0", u"255.255.255.255/32"},
+         {u"0", u"127.0.0.0/8"},
+         {u"0", u"0.0.0.0/32"},
+         {u"1", u"0.0.0.0/0"},
+         {u"0", u"169.254.0.0/16"},
+         {u"0", u"224.0.0.0/4"},
+     }}},
+    // 118
+    {.question_text = u"In what order are the messages of a normal DHCP address assignment sent?",
+     .explanation = u"Discover: the client broadcasts to find DHCP servers. Offer: a server proposes an "
+                    u"address.\r\n"
+                    u"Request: the client asks for one offered address, by broadcast, so other servers "
+                    u"learn their offers were declined.\r\n"
+                    u"Acknowledge: the server confirms the lease, and the client may start using the "
+                    u"address.",
+     .answer_type = u"single_answer",
+     .choices = {{
+         {u"0", u"Request, Offer, Discover, Acknowledge"},
+         {u"0", u"Discover, Request, Offer, Acknowledge"},
+         {u"1", u"Discover, Offer, Request, Acknowledge"},
+         {u"0", u"Offer, Discover, Request, Acknowledge"},
+         {u"0", u"Discover, Offer, Acknowledge, Request"},
+         {u"0", u"Request, Acknowledge, Discover, Offer"},
+     }}},
+    // 119
+    {.question_text = u"Router R1 learned the RIP route to 10.5.0.0/16 from neighbour R2, on its interface "
+                      u"toward R2.\r\n"
+                      u"With simple split horizon (no poison reverse), what does R1 do with that route in "
+                      u"updates sent out of that interface?",
+     .explanation = u"Split horizon never advertises a route out of the interface it was learned on, so R2 "
+                    u"cannot later believe a path to 10.5.0.0/16 through R1; advertising it with metric 16 "
+                    u"would be poison reverse.",
+     .answer_type = u"single_answer",
+     .choices = {{
+         {u"0", u"It advertises the route back to R2 with the metric increased by one"},
+         {u"0", u"It advertises the route back to R2 with a metric of 16"},
+         {u"0", u"It stops advertising the route on every interface"},
+         {u"1", u"It leaves the route out of the updates it sends on that interface"},
+     }}},
+    // 120
+    {.question_text = u"Which of the following is a characteristic of a link-state routing protocol such "
+                      u"as OSPF?",
+     .explanation = u"Link-state routers share a database describing every link in the area and each runs "
+                    u"the SPF algorithm on it; periodic full tables, 15-hop limits and split horizon are "
+                    u"distance-vector traits.",
+     .answer_type = u"single_answer",
+     .choices = {{
+         {u"0", u"Routers send their whole routing table to their neighbours every 30 seconds"},
+         {u"0", u"A path may be at most 15 hops long"},
+         {u"0", u"Routes are learned only from the distances that neighbours advertise"},
+         {u"1", u"Each router builds a database of the topology and runs the SPF algorithm on it"},
+         {u"0", u"Split horizon is its main protection against routing loops"},
+         {u"0", u"Hop count is the only metric it can use"},
+     }}},
+    // 121
+    {.question_text = u"Which of the following is a characteristic of a link-state routing protocol such "
+                      u"as OSPF?",
+     .explanation = u"A link-state router floods a link-state advertisement as soon as a link changes, so "
+                    u"every router quickly recomputes its paths; the other behaviours describe "
+                    u"distance-vector protocols such as RIP.",
+     .answer_type = u"single_answer",
+     .choices = {{
+         {u"0", u"Full routing tables are broadcast to 255.255.255.255 at fixed intervals"},
+         {u"0", u"Every route is limited to 15 hops"},
+         {u"0", u"A router knows only the next hop and distance, never the topology beyond its "
+                u"neighbours"},
+         {u"1", u"Changes are flooded as link-state advertisements, so routers converge quickly"},
+         {u"0", u"Routers add one to each distance a neighbour reports and keep the smallest"},
+     }}},
+    // 122
+    {.question_text = u"Which DNS record type maps an IP address back to a host name for reverse lookups?",
+     .explanation = u"A PTR record, stored under in-addr.arpa (IPv4) or ip6.arpa (IPv6), points from an "
+                    u"address to a name; A maps names to addresses, CNAME gives aliases and MX names mail "
+                    u"servers.",
+     .answer_type = u"single_answer",
+     .choices = {{
+         {u"0", u"A"},
+         {u"0", u"CNAME"},
+         {u"0", u"MX"},
+         {u"1", u"PTR"},
+         {u"0", u"NS"},
+         {u"0", u"SOA"},
+     }}},
+    // 123
+    {.question_text = u"A client obtains a DHCP lease of 8 hours and uses the default timers.\r\n"
+                      u"After how long does it first try to renew the lease with the server that granted "
+                      u"it?",
+     .explanation = u"The renewal timer T1 defaults to 50% of the lease: 8 h x 0.5 = 4 h. If that fails, the "
+                    u"client tries any server at T2, 87.5% of the lease (7 h).",
+     .answer_type = u"single_answer",
+     .choices = {{
+         {u"0", u"1 hour"},
+         {u"0", u"2 hours"},
+         {u"1", u"4 hours"},
+         {u"0", u"7 hours"},
+         {u"0", u"8 hours"},
+     }}},
+    // 124
+    {.question_text = u"A router learns the same prefix, with the same length, from two different routing "
+                      u"protocols. What does it use to choose between them?",
+     .explanation = u"Metrics of different protocols cannot be compared, so the router prefers the source "
+                    u"with the lower administrative distance, a preference value set for each route "
+                    u"source.",
+     .answer_type = u"single_answer",
+     .choices = {{
+         {u"0", u"The metric, whichever number is lower"},
+         {u"0", u"The lowest next-hop IP address"},
+         {u"0", u"Whichever route was learned first"},
+         {u"0", u"The interface with the highest bandwidth"},
+         {u"1", u"The administrative distance of each route source"},
+         {u"0", u"The router ID of the advertising neighbour"},
+     }}},
+    // 125
+    {.question_text = u"Which of the following must agree for two OSPF routers on a shared Ethernet segment "
+                      u"to become neighbours? (Check all that apply)",
+     .explanation = u"Hellos must carry the same area ID, hello and dead intervals, subnet mask and "
+                    u"authentication; priorities may differ, and router IDs must be unique, not equal.",
+     .answer_type = u"multi_answer",
+     .choices = {{
+         {u"1", u"The area ID of the shared link"},
+         {u"1", u"The hello and dead intervals"},
+         {u"1", u"The subnet and mask of the shared link"},
+         {u"0", u"The interface priority"},
+         {u"1", u"The authentication settings"},
+         {u"0", u"The router ID"},
+     }}},
+    // 126
+    {.question_text = u"Which form of NAT permanently maps one inside private address to one public address, "
+                      u"so outside hosts can reach that inside host?",
+     .explanation = u"Static NAT is a fixed one-to-one mapping that works in both directions, as a public "
+                    u"server needs; dynamic NAT and PAT create entries only when inside hosts send traffic.",
+     .answer_type = u"single_answer",
+     .choices = {{
+         {u"0", u"Port address translation (overload)"},
+         {u"0", u"Dynamic NAT from a pool of public addresses"},
+         {u"1", u"Static NAT"},
+         {u"0", u"Proxy ARP"},
+         {u"0", u"Route summarisation"},
+         {u"0", u"A DHCP reservation"},
+     }}},
+    // 127
+    {.question_text = u"Each OSPF interface cost is 1000 Mbps divided by the link speed, and a path's cost "
+                      u"is the sum of its link costs.\r\n"
+                      u"Path 1 is one 10 Mbps link; path 2 is three 1 Gbps links; path 3 is two 100 Mbps "
+                      u"links.\r\n"
+                      u"Which path does OSPF select, and what is its total cost?",
+     .explanation = u"Costs: path 1 = 1000/10 = 100; path 2 = 3 x (1000/1000) = 3; path 3 = 2 x "
+                    u"(1000/100) = 20. The lowest total cost, 3, wins even though path 2 has the most "
+                    u"hops.",
+     .answer_type = u"single_answer",
+     .choices = {{
+         {u"0", u"Path 1, cost 1"},
+         {u"0", u"Path 1, cost 100"},
+         {u"0", u"Path 3, cost 20"},
+         {u"0", u"Path 2, cost 30"},
+         {u"1", u"Path 2, cost 3"},
+     }}},
+    // 128
+    {.question_text = u"Hosts on 10.1.20.0/24 get no address; the DHCP server 10.1.99.5, on another subnet, "
+                      u"already has a scope for 10.1.20.0/24.\r\n"
+                      u"What must be configured on the router interface that faces 10.1.20.0/24?",
+     .explanation = u"Clients broadcast their DHCP messages and routers do not forward broadcasts, so a "
+                    u"relay agent on that interface must pass them to 10.1.99.5 as unicast.",
+     .answer_type = u"single_answer",
+     .choices = {{
+         {u"0", u"A static default route toward 10.1.99.5"},
+         {u"0", u"A NAT pool for the 10.1.20.0/24 hosts"},
+         {u"0", u"A DNS forwarder pointing at 10.1.99.5"},
+         {u"1", u"A DHCP relay agent that forwards client requests to 10.1.99.5"},
+     }}},
+    // 129
+    {.question_text = u"A resolver with an empty cache resolves www.example.org by iterative queries.\r\n"
+                      u"Which kind of server does it query first?",
+     .explanation = u"With nothing cached, resolution starts at a root server, which refers the resolver to "
+                    u"the org servers, which in turn refer it to the authoritative servers for "
+                    u"example.org.",
+     .answer_type = u"single_answer",
+     .choices = {{
+         {u"0", u"An authoritative server for example.org"},
+         {u"0", u"A top-level-domain server for org"},
+         {u"1", u"A root name server"},
+     }}},
+    // 130
+    {.question_text = u"Which RIP metric value means that a destination is unreachable?",
+     .explanation = u"RIP allows at most 15 hops; a metric of 16 stands for infinity, so a route advertised "
+                    u"with 16 is unreachable.",
+     .answer_type = u"single_answer",
+     .choices = {{
+         {u"0", u"0"},
+         {u"0", u"15"},
+         {u"0", u"255"},
+         {u"1", u"16"},
+         {u"0", u"1"},
+     }}},
+    // 131
+    {.question_text = u"Which of the following help prevent routing loops in distance-vector protocols? "
+                      u"(Select all that apply)",
+     .explanation = u"Split horizon, poison reverse, hold-down timers and a maximum hop count all fight "
+                    u"loops and counting to infinity; DR election is an OSPF feature and broadcasting "
+                    u"updates prevents nothing.",
+     .answer_type = u"multi_answer",
+     .choices = {{
+         {u"0", u"Electing a designated router"},
+         {u"1", u"Split horizon"},
+         {u"1", u"Poison reverse"},
+         {u"1", u"Hold-down timers"},
+         {u"1", u"A maximum hop count, with 16 meaning unreachable in RIP"},
+         {u"0", u"Sending updates to the broadcast address"},
+     }}},
+    // 132
+    {.question_text = u"What does the TTL value of a DNS resource record control?",
+     .explanation = u"The record's TTL, in seconds, tells resolvers how long they may cache the record "
+                    u"before they must ask again; it is not the IP header's TTL hop limit.",
+     .answer_type = u"single_answer",
+     .choices = {{
+         {u"0", u"How many routers a DNS query may cross"},
+         {u"0", u"How many queries per second the record may answer"},
+         {u"1", u"How long resolvers may keep the record in their cache"},
+     }}},
+    // 133
+    {.question_text = u"A branch router has a single link to headquarters, and the administrator uses one "
+                      u"static default route instead of a routing protocol.\r\n"
+                      u"Which of the following are advantages of this choice? (Check all that apply)",
+     .explanation = u"A static route sends no updates, costs no protocol CPU or memory and always takes the "
+                    u"path chosen by the administrator; it adapts to nothing and tells headquarters "
+                    u"nothing.",
+     .answer_type = u"multi_answer",
+     .choices = {{
+         {u"1", u"No routing protocol traffic uses the WAN link"},
+         {u"1", u"The router spends less CPU and memory on routing"},
+         {u"0", u"It reroutes around failures on its own, without administrator action"},
+         {u"0", u"It tells the headquarters routers about the branch subnets"},
+         {u"0", u"Its path is computed by the SPF algorithm, so it is loop-free"},
+         {u"1", u"The forwarding path is fixed and predictable"},
+     }}},
+    // 134
+    {.question_text = u"Which of the following does a DHCP relay agent do? (Choose all that apply)",
+     .explanation = u"A relay agent hears client broadcasts, fills in its own interface address (giaddr) so "
+                    u"the server picks the right scope, and unicasts the message to the server; it leases "
+                    u"and translates nothing.",
+     .answer_type = u"multi_answer",
+     .choices = {{
+         {u"1", u"Receives the DHCP broadcasts that clients send on its local subnet"},
+         {u"0", u"Assigns addresses to clients from a pool it holds itself"},
+         {u"1", u"Forwards client messages as unicast to a configured DHCP server address"},
+         {u"1", u"Records its own interface address (giaddr) so the server can choose the right scope"},
+         {u"0", u"Translates each client's private address into a public address"},
+     }}},
+    // 135
+    {.question_text = u"Routes: 192.168.0.0/16 via R1, 192.168.32.0/19 via R2, 192.168.40.0/21 via R3, "
+                      u"192.168.48.0/20 via R4, 0.0.0.0/0 via R5.\r\n"
+                      u"To which next hop is a packet for 192.168.47.200 sent?",
+     .explanation = u"The destination matches /16, /19 (32.0 - 63.255), /21 (40.0 - 47.255) and the default, "
+                    u"not /20 (48.0 - 63.255); the longest match, 192.168.40.0/21, sends it to R3.",
+     .answer_type = u"single_answer",
+     .choices = {{
+         {u"0", u"R1"},
+         {u"0", u"R2"},
+         {u"1", u"R3"},
+         {u"0", u"R4"},
+         {u"0", u"R5"},
+         {u"0", u"None; the packet is dropped"},
+     }}},
+    // 136
+    {.question_text = u"Which of the following statements about a DNS CNAME record are true?",
+     .explanation = u"A CNAME makes a name an alias of a canonical name, and resolvers restart the lookup "
+                    u"with that name; an alias may hold no other ordinary data, so a CNAME cannot sit at a "
+                    u"zone apex.",
+     .answer_type = u"multi_answer",
+     .choices = {{
+         {u"1", u"It makes one name an alias for another, canonical name"},
+         {u"0", u"It maps a name directly to an IPv6 address"},
+         {u"1", u"A name that has a CNAME record cannot also have ordinary data such as an A record"},
+         {u"1", u"A resolver that receives it continues the lookup with the canonical name"},
+         {u"0", u"It may be placed at the zone apex alongside the SOA and NS records"},
+     }}},
+    // 137
+    {.question_text = u"A host's IP configuration shows the address 169.254.23.7, mask 255.255.0.0, and no "
+                      u"default gateway.\r\n"
+                      u"What does this most likely indicate?",
+     .explanation = u"169.254.0.0/16 is the IPv4 link-local range; a DHCP client that gets no answer from "
+                    u"any server may pick an address from it, which works only on the local link.",
+     .answer_type = u"single_answer",
+     .choices = {{
+         {u"0", u"The DHCP server assigned an address from the wrong scope"},
+         {u"0", u"The host is using a duplicate static address"},
+         {u"1", u"The host reached no DHCP server and configured itself with a link-local address"},
+         {u"0", u"NAT has translated the host's address"},
+         {u"0", u"The host's DNS server is unreachable"},
+     }}},
+    // 138
+    {.question_text = u"An OSPF router has some interfaces in area 0 and others in area 1.\r\n"
+                      u"What is this router called?",
+     .explanation = u"A router with interfaces in the backbone and in another area is an area border "
+                    u"router; it summarises and passes routing information between the areas.",
+     .answer_type = u"single_answer",
+     .choices = {{
+         {u"0", u"Designated router"},
+         {u"0", u"Autonomous system boundary router"},
+         {u"0", u"Internal router"},
+         {u"1", u"Area border router"},
+     }}},
+    // 139
+    {.question_text = u"Which of the following DHCP messages are sent by the client? (Choose Three)",
+     .explanation = u"The client sends DHCPDISCOVER, DHCPREQUEST and DHCPRELEASE (when it gives the address "
+                    u"back); DHCPOFFER, DHCPACK and DHCPNAK come from the server.",
+     .answer_type = u"multi_answer",
+     .choices = {{
+         {u"0", u"DHCPOFFER"},
+         {u"1", u"DHCPDISCOVER"},
+         {u"0", u"DHCPACK"},
+         {u"0", u"DHCPNAK"},
+         {u"1", u"DHCPREQUEST"},
+         {u"1", u"DHCPRELEASE"},
+     }}},
+    // 140
+    {.question_text = u"What is the purpose of a floating static route?",
+     .explanation = u"A floating static route is given a higher administrative distance than the primary "
+                    u"route, so it stays out of the table until the primary route disappears.",
+     .answer_type = u"single_answer",
+     .choices = {{
+         {u"0", u"To share traffic equally with a dynamic route to the same prefix"},
+         {u"0", u"To advertise a static route to neighbours through a routing protocol"},
+         {u"0", u"To move a route automatically to whichever interface is least loaded"},
+         {u"1", u"To act as a backup that is used only when the preferred route is lost"},
+     }}},
+    // 141
+    {.question_text = u"Which DNS record type delegates a zone by naming its authoritative name servers?",
+     .explanation = u"NS records list the authoritative name servers of a zone and, in the parent zone, "
+                    u"delegate the child zone to them; SOA only holds the zone's administrative data.",
+     .answer_type = u"single_answer",
+     .choices = {{
+         {u"0", u"SOA"},
+         {u"0", u"MX"},
+         {u"0", u"PTR"},
+         {u"1", u"NS"},
+         {u"0", u"TXT"},
+         {u"0", u"SRV"},
+     }}},
+    // 142
+    {.question_text = u"A router translates the inside host 10.0.0.25 to 203.0.113.40 when its traffic "
+                      u"leaves the network.\r\n"
+                      u"In NAT terminology, what kind of address is 203.0.113.40?",
+     .explanation = u"An inside global address is how an inside host appears to the outside world; "
+                    u"10.0.0.25, its address as seen on the inside, is the inside local address.",
+     .answer_type = u"single_answer",
+     .choices = {{
+         {u"1", u"Inside global"},
+         {u"0", u"Inside local"},
+         {u"0", u"Outside local"},
+         {u"0", u"Outside global"},
+         {u"0", u"Broadcast"},
+         {u"0", u"Link-local"},
+     }}},
+    // 143
+    {.question_text = u"Two OSPF routers on a shared Ethernet segment stay in the 2-WAY state with each "
+                      u"other, while both are FULL with the DR.\r\n"
+                      u"What is the most likely explanation?",
+     .explanation = u"On a multi-access segment, routers that are neither DR nor BDR form full adjacencies "
+                    u"only with the DR and BDR; staying 2-WAY between two such routers is normal.",
+     .answer_type = u"single_answer",
+     .choices = {{
+         {u"0", u"Their hello timers do not match"},
+         {u"0", u"They are configured in different areas"},
+         {u"0", u"Their interface MTUs do not match"},
+         {u"1", u"Neither is the DR or BDR, so they are not meant to form a full adjacency"},
+         {u"0", u"One of them has an interface priority of 255"},
+     }}},
+    // 144
+    {.question_text = u"An administrator adds a static route to a router.\r\n"
+                      u"Which of the following are defined in a static route? (Choose Three)",
+     .explanation = u"A static route names the destination network, its prefix length or mask, and a "
+                    u"next-hop address or exit interface; routing does not look at source addresses, host "
+                    u"MACs or names.",
+     .answer_type = u"multi_answer",
+     .choices = {{
+         {u"1", u"The destination network address"},
+         {u"0", u"The source address of the packets"},
+         {u"1", u"The prefix length or subnet mask"},
+         {u"1", u"The next-hop address or exit interface"},
+         {u"0", u"The MAC address of the destination host"},
+         {u"0", u"The DNS name of the destination network"},
+     }}},
+    // 145
+    {.question_text = u"A router learns 10.30.0.0/16 by RIP from R2 (metric 4) and from R3 (metric 2).\r\n"
+                      u"It also learns 10.30.0.0/16 by OSPF with cost 20. Distances: OSPF 110, RIP 120.\r\n"
+                      u"Which route is installed in the routing table?",
+     .explanation = u"The prefix and length are identical, so administrative distance decides: OSPF (110) "
+                    u"beats RIP (120). Metrics of different protocols are never compared.",
+     .answer_type = u"single_answer",
+     .choices = {{
+         {u"0", u"The RIP route via R3, because metric 2 is the lowest"},
+         {u"1", u"The OSPF route, because its administrative distance is lower"},
+         {u"0", u"The RIP route via R2, because it was learned first"},
+         {u"0", u"Both RIP routes, with traffic shared between them"},
+         {u"0", u"The OSPF route and the RIP route via R3, with traffic shared"},
+         {u"0", u"None; conflicting routes are discarded"},
+     }}},
+    // 146
+    {.question_text = u"Which of the following can stop a DHCP client from getting an address? "
+                      u"(Select all that apply)",
+     .explanation = u"A server with no free addresses left in the scope cannot make an offer, and a client "
+                    u"on a remote subnet is never heard without a relay agent.\r\n"
+                    u"Lease length, a DNS server option and another client's reservation do not block a "
+                    u"client.",
+     .answer_type = u"multi_answer",
+     .choices = {{
+         {u"1", u"Every address in the server's scope is already leased"},
+         {u"1", u"The server is on another subnet and no relay agent forwards the requests"},
+         {u"0", u"The lease time is set to eight days"},
+         {u"0", u"The scope hands out a DNS server option"},
+         {u"0", u"The server holds a reservation for a different client"},
+     }}},
+    // 147
+    {.question_text = u"Which type of DNS query asks the server to return the final answer or an error, "
+                      u"doing all the lookups itself?",
+     .explanation = u"A recursive query makes the server chase the answer through other servers; an "
+                    u"iterative query may be answered with just a referral to a closer server.",
+     .answer_type = u"single_answer",
+     .choices = {{
+         {u"0", u"Iterative query"},
+         {u"0", u"Zone transfer"},
+         {u"1", u"Recursive query"},
+         {u"0", u"Dynamic update"},
+         {u"0", u"Reverse lookup"},
+         {u"0", u"Multicast query"},
+     }}},
+    // 148
+    {.question_text = u"A router must advertise 172.20.16.0/24, 172.20.17.0/24, 172.20.18.0/24 and "
+                      u"172.20.19.0/24.\r\n"
+                      u"Which single summary route covers exactly these four networks?",
+     .explanation = u"The third octets 16 - 19 share their first six bits (000100xx), so 16 + 6 = 22 bits: "
+                    u"172.20.16.0/22 covers 172.20.16.0 - 172.20.19.255, no more and no less.",
+     .answer_type = u"single_answer",
+     .choices = {{
+         {u"0", u"172.20.0.0/16"},
+         {u"0", u"172.20.16.0/20"},
+         {u"1", u"172.20.16.0/22"},
+         {u"0", u"172.20.16.0/23"},
+         {u"0", u"172.20.18.0/22"},
+         {u"0", u"172.20.16.0/21"},
+     }}},
+    // 149
+    {.question_text = u"An edge router uses PAT for all inside hosts and has no static mappings. An outside "
+                      u"host tries to open a new connection to an inside web server.\r\n"
+                      u"What happens to the incoming request?",
+     .explanation = u"PAT creates entries only for sessions that inside hosts start; an unsolicited inbound "
+                    u"packet matches no translation entry, so the router cannot deliver it and drops it.",
+     .answer_type = u"single_answer",
+     .choices = {{
+         {u"0", u"The router forwards it to the first inside host in its table"},
+         {u"0", u"The router broadcasts it on the inside network"},
+         {u"1", u"The router drops it, because no translation entry matches"},
+     }}},
+    // 150
+    {.question_text = u"What does a router do with a packet whose destination matches no route when it has "
+                      u"no default route?",
+     .explanation = u"Without a matching route a router cannot forward the packet, so it discards it and "
+                    u"normally sends an ICMP destination unreachable message back to the source.",
+     .answer_type = u"single_answer",
+     .choices = {{
+         {u"0", u"It floods the packet out of every interface"},
+         {u"0", u"It returns the packet to the source unchanged"},
+         {u"1", u"It drops the packet and usually sends an ICMP destination unreachable message"},
+     }}},
+}};
+
+}  // namespace bank

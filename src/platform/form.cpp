@@ -1,0 +1,195 @@
+#include "platform/form.h"
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QPointer>
+
+namespace platform {
+
+namespace {
+
+std::vector<FormRefBase*>& registry()
+{
+    static std::vector<FormRefBase*> refs;
+    return refs;
+}
+
+EndHandler& endHandler()
+{
+    static EndHandler h;
+    return h;
+}
+
+// A check queued by an earlier program state (a test that has since reset
+// everything) must not act on the next one.
+unsigned generation = 0;
+bool endCheckPending = false;
+bool ended = false;
+
+void runEndCheck(unsigned queuedIn)
+{
+    if (queuedIn != generation)
+        return;
+    endCheckPending = false;
+    if (ended)
+        return;
+    const auto refs = registry();
+    if (std::any_of(refs.begin(), refs.end(), [](const FormRefBase* r) { return r->isShown(); }))
+        return;
+    for (FormRefBase* ref : refs)
+        ref->Unload();
+    End();
+}
+
+}  // namespace
+
+Form::Form(QWidget* parent) : QWidget(parent) {}
+
+Form::~Form()
+{
+    if (ref_ && ref_->form_ == this)
+        ref_->form_ = nullptr;
+}
+
+void Form::ShowModal()
+{
+    QPointer<Form> self(this);
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    QEventLoop loop;
+    connect(this, &Form::hidden, &loop, &QEventLoop::quit);
+    connect(this, &QObject::destroyed, &loop, &QEventLoop::quit);
+    if (isVisible())
+        loop.exec(QEventLoop::DialogExec);
+    if (self)
+        self->setWindowModality(Qt::NonModal);
+}
+
+void Form::setBusyPointer(bool busy)
+{
+    if (busy)
+        setCursor(Qt::WaitCursor);
+    else
+        unsetCursor();
+}
+
+void Form::closeEvent(QCloseEvent* event)
+{
+    // The window decides its own fate: the close box unloads it, which hides it.
+    event->ignore();
+    if (ref_)
+        ref_->Unload();
+}
+
+void Form::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    if (!event->spontaneous()) {
+        emit hidden();
+        scheduleEndCheck();
+    }
+}
+
+FormRefBase::FormRefBase()
+{
+    registry().push_back(this);
+}
+
+FormRefBase::~FormRefBase()
+{
+    auto& refs = registry();
+    refs.erase(std::remove(refs.begin(), refs.end(), this), refs.end());
+    if (form_)
+        form_->ref_ = nullptr;  // QApplication is gone by now: leave the widget alone
+}
+
+Form* FormRefBase::load()
+{
+    if (form_)
+        return form_;
+    Form* form = create();
+    form->ref_ = this;
+    form_ = form;
+    loading_ = true;
+    form->Form_Load();
+    loading_ = false;
+    return form;
+}
+
+void FormRefBase::Unload()
+{
+    if (!form_ || loading_ || unloading_)
+        return;
+    unloading_ = true;
+    Form* form = form_;
+    form->Form_Unload();
+    form_ = nullptr;
+    form->ref_ = nullptr;
+    unloading_ = false;
+    form->hide();
+    form->deleteLater();
+    scheduleEndCheck();
+}
+
+bool FormRefBase::isShown() const
+{
+    return form_ && form_->isVisible();
+}
+
+bool anyFormLoaded()
+{
+    const auto& refs = registry();
+    return std::any_of(refs.begin(), refs.end(), [](const FormRefBase* r) { return r->isLoaded(); });
+}
+
+EndHandler setEndHandler(EndHandler handler)
+{
+    return std::exchange(endHandler(), std::move(handler));
+}
+
+void End()
+{
+    ended = true;
+    if (endHandler())
+        endHandler()(0);
+    else
+        QCoreApplication::exit(0);
+}
+
+void scheduleEndCheck()
+{
+    if (endCheckPending || !QCoreApplication::instance())
+        return;
+    endCheckPending = true;
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [g = generation] { runEndCheck(g); }, Qt::QueuedConnection);
+}
+
+void destroyAllForms()
+{
+    for (FormRefBase* ref : registry()) {
+        if (Form* form = std::exchange(ref->form_, nullptr)) {
+            form->ref_ = nullptr;
+            delete form;
+        }
+        ref->loading_ = ref->unloading_ = false;
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ++generation;
+    endCheckPending = false;
+    ended = false;
+}
+
+void restoreScreenPointer()
+{
+    while (QGuiApplication::overrideCursor())
+        QGuiApplication::restoreOverrideCursor();
+}
+
+}  // namespace platform

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/form.h"
+#include "ui_exhibit.h"
+
+// The one exhibit window: shows a question's text file.
+class ExhibitForm : public platform::Form {
+    Q_OBJECT
+
+public:
+    ExhibitForm();
+
+    void Command1_Click();
+    void Text1_GotFocus();
+
+    Ui::Exhibit ui;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
+extern platform::FormRef<ExhibitForm> Exhibit;

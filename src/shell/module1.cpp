@@ -1,0 +1,28 @@
+#include "shell/module1.h"
+
+#include <cmath>
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+#include "shell/welcome.h"
+
+namespace shell {
+
+void Main()
+{
+    center_form(Welcome.get());
+}
+
+void center_form(QWidget& form, float horizontal, float vertical)
+{
+    const QScreen* screen = form.screen() ? form.screen() : QGuiApplication::primaryScreen();
+    const QRect area = screen->geometry();
+    const QSize outer = form.frameGeometry().size();
+    const float left = float(area.width() - outer.width()) / 2.0f - horizontal;
+    const float top = float(area.height() - outer.height()) / 2.0f - vertical;
+    form.move(area.x() + int(std::lround(left)), area.y() + int(std::lround(top)));
+}
+
+}  // namespace shell
