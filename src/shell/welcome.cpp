@@ -34,12 +34,17 @@ void WelcomeForm::Form_Load()
     ui.test_name->setCursorPosition(0);  // a long name shows from its start
     setWindowTitle(bank::full_test_name);
     ui.author_name2->setText(bank::author_contact);
-    state::quiz_length = platform::Int16(std::floor(double(bank::question_count) / 4.0));
+    state::quiz_length = shell::quizLengthFor(bank::question_count);
     repaint();
     setBusyPointer(false);
     shell::center_form(*this);
     show();
     ui.Start_Quiz->setFocus();
+}
+
+platform::Int16 shell::quizLengthFor(platform::Int16 count)
+{
+    return platform::Int16(std::floor(double(count) / 4.0));
 }
 
 void WelcomeForm::Start_Quiz_Click()

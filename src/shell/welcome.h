@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/checked_int.h"
 #include "platform/form.h"
 #include "ui_welcome.h"
 
@@ -21,3 +22,8 @@ public:
 };
 
 extern platform::FormRef<WelcomeForm> Welcome;
+
+namespace shell {
+// Questions per quiz for a bank of `count`: a quarter, rounded down.
+platform::Int16 quizLengthFor(platform::Int16 count);
+}  // namespace shell

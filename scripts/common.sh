@@ -1,0 +1,32 @@
+# Shared by scripts/run, scripts/test and .ci/run: installs what the build
+# needs from Debian's packages and builds the program in Release mode.
+set -euo pipefail
+
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+BUILD_DIR="${BUILD_DIR:-$ROOT/build/release}"
+
+# Debian 12 packages the build, the tests and the benchmarks need.
+DEPS=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins
+      libgl-dev fonts-liberation ${EXTRA_DEPS:-})
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+install_deps() {
+    local missing=()
+    for pkg in "${DEPS[@]}"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || missing+=("$pkg")
+    done
+    if [ ${#missing[@]} -gt 0 ]; then
+        echo "Installing missing packages: ${missing[*]}"
+        as_root apt-get update -qq
+        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    fi
+}
+
+configure_and_build() {
+    local dir="$1"; shift
+    cmake -S "$ROOT" -B "$dir" -G Ninja "$@" >/dev/null
+    cmake --build "$dir" --parallel "$(nproc)" ${BUILD_TARGET:+--target "$BUILD_TARGET"}
+}

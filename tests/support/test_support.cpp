@@ -1,0 +1,87 @@
+#include "support/test_support.h"
+
+#include <QTimer>
+
+#include "bank/question_bank.h"
+#include "platform/form.h"
+#include "platform/message_box.h"
+#include "platform/random.h"
+#include "platform/runtime_error.h"
+#include "state/quiz_state.h"
+#include "ui/design.h"
+
+namespace testing {
+
+ProgramHarness::ProgramHarness(unsigned seed)
+{
+    static bool once = [] {
+        ui::initResources();
+        ui::installFontSubstitutes();
+        QApplication::setQuitOnLastWindowClosed(false);
+        return true;
+    }();
+    (void)once;
+    platform::destroyAllForms();
+    bank::resetBank();
+    state::resetQuizState();
+    platform::setFatalHandler([](int number, const QString& description) {
+        throw platform::RuntimeError{number, description};
+    });
+    platform::setMessageBoxHandler([this](const QString& text, const QString& title) {
+        messages.push_back({text, title});
+        if (onMessage)
+            onMessage(messages.back());
+    });
+    platform::setEndHandler([this](int) { ++endCount; });
+    platform::installRandomSource(std::make_unique<platform::FixedSeedRandom>(seed));
+}
+
+ProgramHarness::~ProgramHarness()
+{
+    platform::destroyAllForms();
+    platform::setMessageBoxHandler(nullptr);
+    platform::setEndHandler(nullptr);
+    platform::setFatalHandler(platform::showRuntimeErrorAndExit);
+    platform::installRandomSource(nullptr);
+    bank::resetBank();
+    state::resetQuizState();
+}
+
+void ProgramHarness::settle()
+{
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+void click(QWidget* widget)
+{
+    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+}
+
+bool whileModal(const QString& windowName, const std::function<void()>& action,
+                const std::function<void(QWidget*)>& whenShown)
+{
+    bool seen = false;
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal)
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->isVisible() && w->isModal())
+                    modal = w;
+        if (modal && modal->objectName() == windowName && !seen) {
+            seen = true;
+            poll.stop();
+            whenShown(modal);
+        }
+    });
+    poll.start();
+    action();
+    poll.stop();
+    return seen;
+}
+
+}  // namespace testing
