@@ -23,9 +23,10 @@ bool displayAvailable()
 int main(int argc, char* argv[])
 {
     if (!displayAvailable()) {
-        std::fprintf(stderr,
-                     "netadmin-quiz: no display is available (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
-                     "Start it from a desktop session, or under a virtual display: xvfb-run -a scripts/run\n");
+        std::fprintf(
+            stderr,
+            "netadmin-quiz: no display is available (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
+            "Start it from a desktop session, or under a virtual display: xvfb-run -a scripts/run\n");
         return 2;
     }
     QApplication app(argc, argv);

@@ -36,9 +36,12 @@ int quizOf(int slot)
 }
 
 // The forms a multi-answer question may use to say how many to pick.
-const QStringList kCountForms = {u"Choose Two"_qs,            u"Select two"_qs,
-                                 u"Choose Three"_qs,          u"Choose all that apply"_qs,
-                                 u"Select all that apply"_qs, u"Check all that apply"_qs};
+const QStringList kCountForms = {u"Choose Two"_qs,
+                                 u"Select two"_qs,
+                                 u"Choose Three"_qs,
+                                 u"Choose all that apply"_qs,
+                                 u"Select all that apply"_qs,
+                                 u"Check all that apply"_qs};
 
 bool statesHowMany(const QString& question)
 {
@@ -153,7 +156,8 @@ private slots:
             const QuestionRecord& r = question_bank[slot];
             const QString where = u"slot "_qs + QString::number(slot);
             QVERIFY2(!r.question_text.isEmpty(), qPrintable(where));
-            QVERIFY2(r.answer_type == u"single_answer" || r.answer_type == u"multi_answer", qPrintable(where));
+            QVERIFY2(r.answer_type == u"single_answer" || r.answer_type == u"multi_answer",
+                     qPrintable(where));
             const int n = bank::countChoices(r);
             QVERIFY2(n >= 2 && n <= 6, qPrintable(where));
             QVERIFY2(correctCount(r) >= 1, qPrintable(where));
@@ -209,8 +213,8 @@ private slots:
         int trueCorrect = 0, falseCorrect = 0, otherTwoChoice = 0;
         for (int slot = 1; slot <= 200; ++slot) {
             const QuestionRecord& r = question_bank[slot];
-            const bool tf = bank::countChoices(r) == 2 && r.choice_text[1] == u"True" &&
-                            r.choice_text[2] == u"False";
+            const bool tf =
+                bank::countChoices(r) == 2 && r.choice_text[1] == u"True" && r.choice_text[2] == u"False";
             QCOMPARE(tf, tfSlots.count(slot) == 1);
             if (tf) {
                 QCOMPARE(r.answer_type, u"single_answer"_qs);

@@ -143,7 +143,7 @@ private slots:
         Welcome.instance()->close();
         harness->settle();
         QCOMPARE(harness->endCount, 0);  // a window is still shown
-        click(About1->ui.Command1);  // "Close" hides the last shown window
+        click(About1->ui.Command1);      // "Close" hides the last shown window
         harness->settle();
         QCOMPARE(harness->endCount, 1);
     }
@@ -184,9 +184,10 @@ private slots:
     {
         shell::Main();
         click(Welcome->ui.About);
-        const QString expected = u"Prod Name: Network Administration Certification Quiz\r\n"
-                                 "Version:   1.0\r\n"
-                                 "Test Name: Network Administration Certification Quiz 1.0\r\n"_qs;
+        const QString expected =
+            u"Prod Name: Network Administration Certification Quiz\r\n"
+            "Version:   1.0\r\n"
+            "Test Name: Network Administration Certification Quiz 1.0\r\n"_qs;
         QPlainTextEdit* text = About1->ui.Text1;
         QCOMPARE(text->toPlainText(), QString(expected).replace(u"\r\n"_qs, u"\n"_qs));
         text->setPlainText(u"kept"_qs);

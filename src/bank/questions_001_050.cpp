@@ -2,6 +2,8 @@
 
 // Slots 1 to 50 of the question bank: network models, cabling and Ethernet, switching and VLANs,
 // and spanning tree.
+// The content keeps one question per block, laid out by hand.
+// clang-format off
 namespace bank {
 
 const QuestionBlock kQuestions001To050 = {{
@@ -746,3 +748,4 @@ const QuestionBlock kQuestions001To050 = {{
 }};
 
 }  // namespace bank
+// clang-format on

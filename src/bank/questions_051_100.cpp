@@ -2,6 +2,8 @@
 
 // Slots 51 to 100 of the question bank: IPv4 addressing and subnetting, IPv6 addressing,
 // ARP and ICMP.
+// The content keeps one question per block, laid out by hand.
+// clang-format off
 namespace bank {
 
 const QuestionBlock kQuestions051To100 = {{
@@ -690,3 +692,4 @@ const QuestionBlock kQuestions051To100 = {{
 }};
 
 }  // namespace bank
+// clang-format on

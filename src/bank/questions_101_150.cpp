@@ -1,6 +1,8 @@
 #include "bank/question_source.h"
 
 // Slots 101 to 150 of the question bank: routing, route selection, DHCP, DNS, NAT and PAT.
+// The content keeps one question per block, laid out by hand.
+// clang-format off
 namespace bank {
 
 const QuestionBlock kQuestions101To150 = {{
@@ -692,3 +694,4 @@ const QuestionBlock kQuestions101To150 = {{
 }};
 
 }  // namespace bank
+// clang-format on

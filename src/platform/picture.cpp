@@ -4,6 +4,14 @@
 
 namespace platform {
 
+namespace {
+PictureResult tooLarge(QSize size)
+{
+    return {{},
+            QStringLiteral("the picture is too large (%1 x %2 pixels)").arg(size.width()).arg(size.height())};
+}
+}  // namespace
+
 PictureResult loadPicture(const QString& fileName)
 {
     QImageReader reader(fileName);
@@ -30,7 +38,7 @@ PictureResult loadPicture(const QString& fileName)
 
     const QSize size = reader.size();
     if (size.isValid() && qint64(size.width()) * size.height() > kMaxPicturePixels)
-        return {{}, QStringLiteral("the picture is too large (%1 x %2 pixels)").arg(size.width()).arg(size.height())};
+        return tooLarge(size);
 
     QImage image = reader.read();
     if (image.isNull()) {
@@ -40,7 +48,7 @@ PictureResult loadPicture(const QString& fileName)
         return {{}, QStringLiteral("the picture cannot be read: %1").arg(why)};
     }
     if (qint64(image.width()) * image.height() > kMaxPicturePixels)
-        return {{}, QStringLiteral("the picture is too large (%1 x %2 pixels)").arg(image.width()).arg(image.height())};
+        return tooLarge(image.size());
     return {std::move(image), {}};
 }
 

@@ -1,7 +1,11 @@
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <memory>
+#include <utility>
+
+#include "platform/checked_int.h"
 
 namespace platform {
 
@@ -43,5 +47,17 @@ std::unique_ptr<RandomSource> installRandomSource(std::unique_ptr<RandomSource> 
 
 void Randomize();  // reseed from the clock
 float Rnd();       // next value in [0, 1)
+
+// Shuffles entries 1..n of a table indexed from 1 (Fisher-Yates): position i
+// swaps with a position drawn from i..n, so every order is equally likely.
+// One position stays as it is.
+template <class Table>
+void shuffleFromOne(Table& table, Int16 n)
+{
+    for (Int16 i = 1; i <= n; i += 1) {
+        const Int16 j = i + Int16(std::floor(double(n - i + 1) * double(Rnd())));
+        std::swap(table[i], table[j]);
+    }
+}
 
 }  // namespace platform

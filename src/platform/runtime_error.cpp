@@ -30,7 +30,8 @@ QString runtimeErrorText(int number, const QString& description)
 void showRuntimeErrorAndExit(int number, const QString& description)
 {
     const QString text = runtimeErrorText(number, description);
-    std::fprintf(stderr, "netadmin-quiz: %s\n", qPrintable(QString(text).replace(QStringLiteral("\n\n"), QStringLiteral(" "))));
+    std::fprintf(stderr, "netadmin-quiz: %s\n",
+                 qPrintable(QString(text).replace(QStringLiteral("\n\n"), QStringLiteral(" "))));
     if (qobject_cast<QApplication*>(QCoreApplication::instance())) {
         QMessageBox box(QMessageBox::Critical, QStringLiteral("netadmin-quiz"), text, QMessageBox::Ok);
         box.setTextFormat(Qt::PlainText);

@@ -108,14 +108,8 @@ void QuestForm::show_quest()
         if (Trim(record.choice_text[i]).size() > 0)
             answer_count += 1;
     }
-    // Fisher-Yates over the shown answers: every order equally likely.
-    if (shuffle_answers == 1) {
-        for (Int16 i = 1; i <= answer_count; i += 1) {
-            const float u = platform::Rnd();
-            const Int16 j = i + Int16(std::floor(double(answer_count - i + 1) * double(u)));
-            std::swap(perm[i], perm[j]);
-        }
-    }
+    if (shuffle_answers == 1)
+        platform::shuffleFromOne(perm, answer_count);
     current_question = record;
     for (int i = 1; i <= 6; ++i) {
         current_question.choice_text[i] = record.choice_text[perm[i]];
@@ -305,7 +299,7 @@ int percentRight(int right, int total)
 
 QString answerText(const QuestForm& window)
 {
-    static const QString letter[7] = {QString(),          QStringLiteral("A"), QStringLiteral("B"),
+    static const QString letter[7] = {QString(),           QStringLiteral("A"), QStringLiteral("B"),
                                       QStringLiteral("C"), QStringLiteral("D"), QStringLiteral("E"),
                                       QStringLiteral("F")};
     const bank::QuestionRecord& q = current_question;

@@ -1,7 +1,5 @@
 #include "shell/pick_a_quiz.h"
 
-#include <cmath>
-
 #include "platform/random.h"
 #include "quiz/quest.h"
 #include "shell/module1.h"
@@ -42,13 +40,8 @@ void buildQuestionOrder()
 {
     for (int i = 1; i <= quiz_length; ++i)
         question_order[i] = i;
-    if (shuffle_questions != 1)
-        return;
-    for (Int16 i = 1; i <= quiz_length; i += 1) {
-        const float u = platform::Rnd();
-        const Int16 r = i + Int16(std::floor(double(quiz_length - i + 1) * double(u)));
-        std::swap(question_order[i], question_order[r]);
-    }
+    if (shuffle_questions == 1)
+        platform::shuffleFromOne(question_order, quiz_length);
 }
 }  // namespace shell
 

@@ -31,7 +31,6 @@ extern platform::FormRef<PickAQuizForm> pick_a_quiz;
 
 namespace shell {
 // Fills question_order 1..quiz_length with 1..quiz_length, then shuffles it
-// when shuffle_questions is 1 (Fisher-Yates: the partner of position i is
-// drawn from i..quiz_length, so every order is equally likely).
+// when shuffle_questions is 1.
 void buildQuestionOrder();
 }  // namespace shell

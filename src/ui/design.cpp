@@ -56,9 +56,9 @@ void installFontSubstitutes()
                            QStringLiteral("DejaVu Sans")};
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), sans);
     QFont::insertSubstitutions(QStringLiteral("Arial"), sans);
-    QFont::insertSubstitutions(QStringLiteral("Courier New"),
-                               {QStringLiteral("Liberation Mono"), QStringLiteral("Cousine"),
-                                QStringLiteral("DejaVu Sans Mono")});
+    QFont::insertSubstitutions(
+        QStringLiteral("Courier New"),
+        {QStringLiteral("Liberation Mono"), QStringLiteral("Cousine"), QStringLiteral("DejaVu Sans Mono")});
 }
 
 void initResources()

@@ -5,9 +5,9 @@ class QWidget;
 namespace ui {
 
 enum class Border {
-    FixedDialog,   // not resizable, no minimise or maximise box
-    Sizable,       // resizable, with minimise and maximise boxes
-    SizableNoBoxes // resizable, close box only
+    FixedDialog,    // not resizable, no minimise or maximise box
+    Sizable,        // resizable, with minimise and maximise boxes
+    SizableNoBoxes  // resizable, close box only
 };
 
 // Gives a top-level window the frame its layout asks for.
