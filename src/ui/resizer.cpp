@@ -15,7 +15,8 @@ Resizer::Resizer(QWidget* window) : QObject(window), window_(window), designSize
     for (QWidget* w : window->findChildren<QWidget*>()) {
         if (w->isWindow())
             continue;
-        controls_.push_back({w, w->geometry(), w->font(), w->testAttribute(Qt::WA_SetFont)});
+        controls_.push_back(
+            {w, QRectF(w->geometry()), w->geometry(), w->font(), w->testAttribute(Qt::WA_SetFont)});
     }
     window->installEventFilter(this);
 }
@@ -42,15 +43,21 @@ void Resizer::apply(QSize size)
         return f;
     };
     window_->setFont(scaled(designFont_));
-    for (const Control& c : controls_) {
+    for (Control& c : controls_) {
         if (!c.widget)
             continue;
-        const QRect& g = c.geometry;
-        c.widget->setGeometry(int(std::lround(g.x() * rx)), int(std::lround(g.y() * ry)),
-                              int(std::lround(g.width() * rx)), int(std::lround(g.height() * ry)));
+        const QRect now = c.widget->geometry();
+        if (now != c.applied)
+            c.design = QRectF(now.x() / rx_, now.y() / ry_, now.width() / rx_, now.height() / ry_);
+        const QRectF& g = c.design;
+        c.applied = QRect(int(std::lround(g.x() * rx)), int(std::lround(g.y() * ry)),
+                          int(std::lround(g.width() * rx)), int(std::lround(g.height() * ry)));
+        c.widget->setGeometry(c.applied);
         if (c.ownFont)
             c.widget->setFont(scaled(c.font));
     }
+    rx_ = rx;
+    ry_ = ry;
 }
 
 }  // namespace ui

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QRect>
+#include <QRectF>
 #include <QSize>
 #include <vector>
 
@@ -15,7 +16,9 @@ namespace ui {
 // every control is placed at its design position and size scaled by the
 // ratio of the new width (height) to the design width (height), and its font
 // scales with the smaller ratio so that text keeps fitting. Positions are
-// always computed from the design values, so resizing back restores them.
+// always computed from the design values, so resizing back restores them; a
+// control the program itself has moved or resized since (the score gauge)
+// keeps that change, carried over into design units.
 class Resizer : public QObject {
     Q_OBJECT
 
@@ -31,7 +34,8 @@ protected:
 private:
     struct Control {
         QPointer<QWidget> widget;
-        QRect geometry;
+        QRectF design;  // at the design size
+        QRect applied;  // what the resizer last set
         QFont font;
         bool ownFont;
     };
@@ -40,6 +44,8 @@ private:
     QWidget* window_;
     QSize designSize_;
     QFont designFont_;
+    double rx_ = 1.0;
+    double ry_ = 1.0;
     std::vector<Control> controls_;
 };
 
