@@ -1,10 +1,30 @@
 #include "platform/picture.h"
 
 #include <QImageReader>
+#include <QLoggingCategory>
 
 namespace platform {
 
 namespace {
+
+// A truncated JPEG still decodes, grey below the cut, and the decoder says so
+// only through a log warning; catch that so a damaged file is reported rather
+// than shown half-drawn.
+QString truncationWarning;
+QtMessageHandler previousHandler = nullptr;
+
+void watchDecoder(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    const bool decoder =
+        context.category && QLatin1String(context.category).startsWith(QLatin1String("qt.gui.imageio"));
+    if (decoder && message.contains(QLatin1String("premature end"), Qt::CaseInsensitive)) {
+        truncationWarning = message;
+        return;
+    }
+    if (previousHandler)
+        previousHandler(type, context, message);
+}
+
 PictureResult tooLarge(QSize size)
 {
     return {{},
@@ -40,7 +60,12 @@ PictureResult loadPicture(const QString& fileName)
     if (size.isValid() && qint64(size.width()) * size.height() > kMaxPicturePixels)
         return tooLarge(size);
 
+    truncationWarning.clear();
+    previousHandler = qInstallMessageHandler(watchDecoder);
     QImage image = reader.read();
+    qInstallMessageHandler(previousHandler);
+    if (!truncationWarning.isEmpty())
+        return {{}, QStringLiteral("the picture data is incomplete (%1)").arg(truncationWarning.trimmed())};
     if (image.isNull()) {
         QString why = reader.errorString();
         if (why.isEmpty())
