@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 
 #include "bank/question_bank.h"
+#include "platform/form.h"
 #include "platform/picture.h"
 #include "platform/text_file.h"
 #include "quiz/diagram.h"
@@ -426,6 +427,18 @@ private slots:
                 click(theanswer->ui.Closeb);
             }));
         QVERIFY(closedDuringCheck);
+    }
+
+    void closingTheQuestionWindowWithADiagramOpenEndsTheProgram()
+    {
+        writeFile(u"mypic.gif"_qs, kTinyGif);
+        startWith({u"mypic.gif"_qs}, {});
+        click(q().diagrambutton(1));
+        quest.instance()->close();
+        QVERIFY(Diagram.isLoaded());  // the close chain does not reach it
+        harness->settle();
+        QCOMPARE(harness->endCount, 1);
+        QVERIFY(!platform::anyFormLoaded());
     }
 
     void quitLeavesThemOpenAndANewQuizClosesThem()

@@ -29,6 +29,7 @@ public:
         text = new QLineEdit(QStringLiteral("design"), this);
         text->setObjectName(QStringLiteral("Text1"));
         resize(200, 100);
+        setMainWindow(true);
     }
     void Form_Load() override
     {
@@ -51,8 +52,12 @@ public:
 
 class OtherForm : public ProbeForm {};
 
+// A companion window: it does not keep the program running by itself.
+class CompanionForm : public platform::Form {};
+
 platform::FormRef<ProbeForm> Probe;
 platform::FormRef<OtherForm> Other;
+platform::FormRef<CompanionForm> Companion;
 
 int errorNumberOf(const std::function<void()>& f)
 {
@@ -335,6 +340,16 @@ private slots:
         QCOMPARE(harness->endCount, 1);
         QVERIFY(!Other.isLoaded());  // the hidden window was unloaded with its handler
         QCOMPARE(ProbeForm::unloads, 2);
+    }
+
+    void aShownCompanionWindowDoesNotKeepTheProgram()
+    {
+        Probe->show();
+        Companion->show();
+        Probe.Unload();
+        testing::ProgramHarness::settle();
+        QCOMPARE(harness->endCount, 1);
+        QVERIFY(!Companion.isLoaded());
     }
 
     void closingOneWindowAndOpeningAnotherDoesNotEnd()

@@ -40,7 +40,8 @@ void runEndCheck(unsigned queuedIn)
     if (ended)
         return;
     const auto refs = registry();
-    if (std::any_of(refs.begin(), refs.end(), [](const FormRefBase* r) { return r->isShown(); }))
+    if (std::any_of(refs.begin(), refs.end(),
+                    [](const FormRefBase* r) { return r->isShown() && r->loaded()->isMainWindow(); }))
         return;
     for (FormRefBase* ref : refs)
         ref->Unload();

@@ -29,6 +29,11 @@ public:
     // The busy (hourglass) pointer over this window, or the default one.
     void setBusyPointer(bool busy);
 
+    // A main window keeps the program running while it is shown; the others
+    // (about, diagram, exhibit ...) only accompany one.
+    bool isMainWindow() const { return mainWindow_; }
+    void setMainWindow(bool main) { mainWindow_ = main; }
+
 signals:
     void hidden();
 
@@ -40,6 +45,7 @@ private:
     friend class FormRefBase;
     friend void destroyAllForms();
     FormRefBase* ref_ = nullptr;
+    bool mainWindow_ = false;
 };
 
 // The program-wide reference to one window.
@@ -59,9 +65,11 @@ public:
     // still loading (a load is never undone half-way).
     void Unload();
 
+    // The loaded window, or null; never loads.
+    Form* loaded() const { return form_; }
+
 protected:
     Form* load();
-    Form* loaded() const { return form_; }
     virtual Form* create() = 0;
 
 private:
@@ -93,10 +101,12 @@ void End();
 using EndHandler = std::function<void(int status)>;
 EndHandler setEndHandler(EndHandler handler);  // null: leave the event loop
 
-// The program ends by itself once no window is loaded and shown any more
-// (checked when control is back in the event loop, so a handler may close one
-// window and open the next). Windows still loaded but hidden are unloaded,
-// with their handlers, before it ends.
+// The program ends by itself once no main window is shown any more (checked
+// when control is back in the event loop, so a handler may close one window
+// and open the next). Windows still loaded then, shown or not, are unloaded
+// with their handlers before it ends: the close chain of the main windows
+// does not reach every companion window (an about window, or a diagram left
+// open while the question window is closed).
 void scheduleEndCheck();
 
 // Destroys every window without running a handler: for the end of main and

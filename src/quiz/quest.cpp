@@ -35,6 +35,7 @@ const QString kCrLf = QStringLiteral("\r\n");
 
 QuestForm::QuestForm()
 {
+    setMainWindow(true);
     ui.setupUi(this);
     ui::applyDesign(this);
     ui::setBorder(this, ui::Border::Sizable);

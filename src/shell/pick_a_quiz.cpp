@@ -14,6 +14,7 @@ using namespace state;
 
 PickAQuizForm::PickAQuizForm()
 {
+    setMainWindow(true);
     ui.setupUi(this);
     ui::applyDesign(this);
     ui::setBorder(this, ui::Border::Sizable);

@@ -17,6 +17,7 @@ platform::FormRef<WelcomeForm> Welcome;
 
 WelcomeForm::WelcomeForm()
 {
+    setMainWindow(true);
     ui.setupUi(this);
     ui::applyDesign(this);
     ui::setBorder(this, ui::Border::FixedDialog);
