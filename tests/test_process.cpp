@@ -1,0 +1,131 @@
+// What ends the process, run in a child process of this test program: the
+// fatal run-time error (its box, then a non-zero status) and the Exit button.
+#include <cstdio>
+
+#include <QMessageBox>
+#include <QProcess>
+#include <QTimer>
+
+#include "platform/checked_int.h"
+#include "shell/module1.h"
+#include "shell/pick_a_quiz.h"
+#include "shell/welcome.h"
+#include "state/quiz_state.h"
+#include "support/test_support.h"
+#include "ui/design.h"
+
+namespace {
+
+// The child: the program's own handlers, no test seams.
+int runChild(const QByteArray& mode)
+{
+    ui::initResources();
+    ui::installFontSubstitutes();
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    // Stands in for the user in front of the run-time error box.
+    QTimer user;
+    user.setInterval(10);
+    QObject::connect(&user, &QTimer::timeout, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            std::printf("box|%s|%s\n", qPrintable(box->windowTitle()),
+                        qPrintable(box->text().replace(u'\n', u'/')));
+            std::fflush(stdout);
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    user.start();
+
+    QTimer::singleShot(0, [mode] {
+        if (mode == "overflow") {
+            platform::Int16 counter = 32767;
+            counter += 1;
+        } else if (mode == "bounds") {
+            state::quiz_length = 201;  // more than the question order holds
+            shell::buildQuestionOrder();
+        } else if (mode == "exit") {
+            shell::Main();
+            testing::click(Welcome->ui.About);
+            testing::click(Welcome->ui.Command1);
+        }
+        std::printf("after|%s\n", mode.constData());
+        std::fflush(stdout);
+    });
+    const int status = QApplication::exec();
+    platform::destroyAllForms();
+    std::printf("exec returned|%d\n", status);
+    return status;
+}
+
+struct ChildResult {
+    int exitCode = -1;
+    QProcess::ExitStatus exitStatus = QProcess::CrashExit;
+    QString out;
+};
+
+ChildResult runAsChild(const QByteArray& mode)
+{
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"NETADMIN_CHILD"_qs, QString::fromLatin1(mode));
+    env.insert(u"QT_QPA_PLATFORM"_qs, u"offscreen"_qs);
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(), {});
+    ChildResult r;
+    if (!child.waitForFinished(60000)) {
+        child.kill();
+        child.waitForFinished();
+        return r;
+    }
+    r.exitCode = child.exitCode();
+    r.exitStatus = child.exitStatus();
+    r.out = QString::fromLocal8Bit(child.readAllStandardOutput());
+    return r;
+}
+
+}  // namespace
+
+class ProcessTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void runtimeErrorShowsTheBoxAndEnds_data()
+    {
+        QTest::addColumn<QByteArray>("mode");
+        QTest::addColumn<QString>("box");
+        QTest::newRow("overflow") << QByteArray("overflow")
+                                  << u"box|netadmin-quiz|Run-time error '6'://Overflow"_qs;
+        QTest::newRow("bounds") << QByteArray("bounds")
+                                << u"box|netadmin-quiz|Run-time error '9'://Subscript out of range"_qs;
+    }
+    void runtimeErrorShowsTheBoxAndEnds()
+    {
+        QFETCH(QByteArray, mode);
+        QFETCH(QString, box);
+        const ChildResult r = runAsChild(mode);
+        QCOMPARE(r.exitStatus, QProcess::NormalExit);
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.out.contains(box), qPrintable(r.out));
+        QVERIFY2(!r.out.contains(u"after|"_qs), qPrintable(r.out));  // nothing ran past the error
+    }
+
+    void exitButtonEndsTheProcess()
+    {
+        const ChildResult r = runAsChild("exit");
+        QCOMPARE(r.exitStatus, QProcess::NormalExit);
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY2(r.out.contains(u"exec returned|0"_qs), qPrintable(r.out));
+    }
+};
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    const QByteArray mode = qgetenv("NETADMIN_CHILD");
+    if (!mode.isEmpty())
+        return runChild(mode);
+    ProcessTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_process.moc"
