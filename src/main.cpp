@@ -5,7 +5,6 @@
 
 #include "platform/form.h"
 #include "shell/module1.h"
-#include "ui/design.h"
 
 namespace {
 // Without a display Qt would abort with a terse message; say what to do.
@@ -30,15 +29,7 @@ int main(int argc, char* argv[])
         return 2;
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("netadmin-quiz"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Network Administration Certification Quiz"));
-    QApplication::setDesktopFileName(QStringLiteral("netadmin-quiz"));
-    // The program ends when no window of its own is loaded, not when the last
-    // window happens to be hidden between two steps.
-    QApplication::setQuitOnLastWindowClosed(false);
-    ui::initResources();
-    ui::installFontSubstitutes();
-
+    shell::prepareApplication();
     shell::Main();
     const int status = QApplication::exec();
     platform::destroyAllForms();

@@ -29,6 +29,16 @@ using testing::click;
 
 namespace {
 
+// The samples double as the seed corpus of the fuzz targets.
+void saveSeed(const char* kind, const QString& name, const QByteArray& bytes)
+{
+    const QString dir = QStringLiteral(QT_TESTCASE_BUILDDIR "/fuzz-corpus/") + QLatin1String(kind);
+    QDir().mkpath(dir);
+    QFile f(dir + u'/' + QString(name).replace(u'/', u'_'));
+    if (f.open(QIODevice::WriteOnly))
+        f.write(bytes);
+}
+
 void writeFile(const QString& name, const QByteArray& bytes)
 {
     QFile f(name);
@@ -212,6 +222,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QByteArray, bytes);
         QFETCH(QSize, size);
+        saveSeed("picture", name, bytes);
         writeFile(name, bytes);
         startWith({name}, {});
         click(q().diagrambutton(1));
@@ -294,6 +305,7 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QByteArray, bytes);
+        saveSeed("picture", name, bytes);
         writeFile(name, bytes);
         writeFile(u"good.png"_qs, encoded(QSize(10, 10), "PNG"));
         startWith({u"good.png"_qs, name}, {});
@@ -335,6 +347,7 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, text);
+        saveSeed("exhibit", QString::fromLatin1(QTest::currentDataTag()), bytes);
         writeFile(u"cool.txt"_qs, bytes);
         const platform::TextFileResult r = platform::readTextLines(u"cool.txt"_qs);
         QVERIFY(r.error.isEmpty());

@@ -12,16 +12,13 @@
 #include "shell/welcome.h"
 #include "state/quiz_state.h"
 #include "support/test_support.h"
-#include "ui/design.h"
 
 namespace {
 
 // The child: the program's own handlers, no test seams.
 int runChild(const QByteArray& mode)
 {
-    ui::initResources();
-    ui::installFontSubstitutes();
-    QApplication::setQuitOnLastWindowClosed(false);
+    shell::prepareApplication();
 
     // Stands in for the user in front of the run-time error box.
     QTimer user;

@@ -20,7 +20,6 @@
 #include "shell/module1.h"
 #include "shell/pick_a_quiz.h"
 #include "shell/welcome.h"
-#include "ui/design.h"
 
 namespace {
 
@@ -72,9 +71,7 @@ void writeSamples()
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    ui::initResources();
-    ui::installFontSubstitutes();
+    shell::prepareApplication();
     outDir = QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".")).absolutePath();
     QTemporaryDir work;
     QDir::setCurrent(work.path());

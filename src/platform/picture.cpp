@@ -1,5 +1,6 @@
 #include "platform/picture.h"
 
+#include <QFile>
 #include <QImageReader>
 #include <QLoggingCategory>
 
@@ -34,7 +35,15 @@ PictureResult tooLarge(QSize size)
 
 PictureResult loadPicture(const QString& fileName)
 {
-    QImageReader reader(fileName);
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return {{}, QStringLiteral("it cannot be opened: %1").arg(file.errorString())};
+    return loadPicture(&file);
+}
+
+PictureResult loadPicture(QIODevice* device)
+{
+    QImageReader reader(device);
     reader.setDecideFormatFromContent(true);
     if (!reader.canRead())
         return {{}, QStringLiteral("it is not a picture in a known format")};

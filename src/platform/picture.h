@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QString>
 
+class QIODevice;
+
 namespace platform {
 
 // A picture read from a file, or why it could not be read.
@@ -18,5 +20,6 @@ inline constexpr qint64 kMaxPicturePixels = qint64(8192) * 8192;
 // Reads a picture in any format Qt's image readers offer. Multi-image files
 // give their largest image (icons and cursors) or their first frame (GIF).
 PictureResult loadPicture(const QString& fileName);
+PictureResult loadPicture(QIODevice* device);
 
 }  // namespace platform

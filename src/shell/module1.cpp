@@ -7,8 +7,20 @@
 #include <QWidget>
 
 #include "shell/welcome.h"
+#include "ui/design.h"
 
 namespace shell {
+
+void prepareApplication()
+{
+    QGuiApplication::setApplicationName(QStringLiteral("netadmin-quiz"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("netadmin-quiz"));
+    // The program ends when no main window is shown any more, not when the
+    // last window happens to be hidden between two steps.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    ui::initResources();
+    ui::installFontSubstitutes();
+}
 
 void Main()
 {

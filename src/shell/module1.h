@@ -4,6 +4,10 @@ class QWidget;
 
 namespace shell {
 
+// Settles what the whole application needs before the first window: its
+// name, its pictures and fonts, and that it ends by its own rule.
+void prepareApplication();
+
 // The program's start-up routine: loads the welcome window (which builds the
 // bank and shows itself) and centres it.
 void Main();

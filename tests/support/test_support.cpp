@@ -8,16 +8,14 @@
 #include "platform/random.h"
 #include "platform/runtime_error.h"
 #include "state/quiz_state.h"
-#include "ui/design.h"
+#include "shell/module1.h"
 
 namespace testing {
 
 ProgramHarness::ProgramHarness(unsigned seed)
 {
     static bool once = [] {
-        ui::initResources();
-        ui::installFontSubstitutes();
-        QApplication::setQuitOnLastWindowClosed(false);
+        shell::prepareApplication();
         return true;
     }();
     (void)once;
