@@ -38,6 +38,7 @@ QuestForm::QuestForm()
     setMainWindow(true);
     ui.setupUi(this);
     ui::applyDesign(this);
+    ui::setProgramIcon(this);
     ui::setBorder(this, ui::Border::Sizable);
     abox_[1] = ui.abox_1, abox_[2] = ui.abox_2, abox_[3] = ui.abox_3;
     abox_[4] = ui.abox_4, abox_[5] = ui.abox_5, abox_[6] = ui.abox_6;
@@ -258,8 +259,9 @@ void QuestForm::diagrambutton_Click(int Index)
         return;
     }
     DiagramForm& window = Diagram.get();
+    if (window.isVisible())
+        window.raise();  // already open behind another window
     window.show();
-    window.raise();
     window.ui.Image1->setPixmap(QPixmap::fromImage(std::move(picture.image)));
     window.repaint();
 }
@@ -278,8 +280,9 @@ void QuestForm::exhibitbutton_Click(int Index)
         return;
     }
     ExhibitForm& window = Exhibit.get();
+    if (window.isVisible())
+        window.raise();  // already open behind another window
     window.show();
-    window.raise();
     shell::center_form(window);
     window.ui.Text1->setPlainText(file.text);
 }

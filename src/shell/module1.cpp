@@ -19,7 +19,7 @@ void prepareApplication()
     // last window happens to be hidden between two steps.
     QGuiApplication::setQuitOnLastWindowClosed(false);
     ui::initResources();
-    ui::installFontSubstitutes();
+    ui::installFonts();
 }
 
 void Main()

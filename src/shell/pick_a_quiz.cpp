@@ -17,6 +17,7 @@ PickAQuizForm::PickAQuizForm()
     setMainWindow(true);
     ui.setupUi(this);
     ui::applyDesign(this);
+    ui::setProgramIcon(this);
     ui::setBorder(this, ui::Border::Sizable);
     which_quiz_[1] = ui.which_quiz_1;
     which_quiz_[2] = ui.which_quiz_2;

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include <QFile>
+
 #include "bank/question_bank.h"
 #include "quiz/diagram.h"
 #include "quiz/exhibit.h"
@@ -20,7 +22,13 @@ WelcomeForm::WelcomeForm()
     setMainWindow(true);
     ui.setupUi(this);
     ui::applyDesign(this);
+    ui::setProgramIcon(this);
     ui::setBorder(this, ui::Border::FixedDialog);
+    // The terms are set once the fonts are final, so the long text is laid
+    // out only once.
+    QFile terms(QStringLiteral(":/text/terms_of_use.txt"));
+    if (terms.open(QIODevice::ReadOnly))
+        ui.test_description->setPlainText(QString::fromUtf8(terms.readAll()));
     connect(ui.Start_Quiz, &QPushButton::clicked, this, &WelcomeForm::Start_Quiz_Click);
     connect(ui.About, &QPushButton::clicked, this, &WelcomeForm::About_Click);
     connect(ui.Command1, &QPushButton::clicked, this, &WelcomeForm::Command1_Click);
@@ -60,8 +68,9 @@ void WelcomeForm::Start_Quiz_Click()
 
 void WelcomeForm::About_Click()
 {
+    if (About1->isVisible())
+        About1->raise();  // already open behind another window
     About1->show();
-    About1->raise();
 }
 
 void WelcomeForm::Command1_Click()

@@ -1,6 +1,9 @@
 #include "ui/design.h"
 
+#include <QApplication>
 #include <QFont>
+#include <QIcon>
+#include <QPixmap>
 #include <QVariant>
 #include <QWidget>
 
@@ -12,18 +15,30 @@ static void initCompiledResources()
 namespace ui {
 
 namespace {
+
 void applyTo(QWidget* w)
 {
     const QVariant size = w->property("fontPointSizeF");
-    if (size.isValid()) {
+    const bool monospace = w->testAttribute(Qt::WA_SetFont) && w->font().family() == u"Courier New";
+    if (size.isValid() || monospace) {
         QFont f = w->font();
-        f.setPointSizeF(size.toDouble());
+        if (size.isValid())
+            f.setPointSizeF(size.toDouble());
+        if (monospace)
+            f.setStyleHint(QFont::Monospace);  // whatever family stands in, it stays fixed-pitch
         w->setFont(f);
     }
     if (w->property("designHidden").toBool())
         w->setVisible(false);
 }
+
 }  // namespace
+
+void setProgramIcon(QWidget* window)
+{
+    static const QIcon icon(QPixmap(QStringLiteral(":/images/icon.png"), "PNG"));
+    window->setWindowIcon(icon);
+}
 
 void applyDesign(QWidget* window)
 {
@@ -50,7 +65,7 @@ void setBorder(QWidget* window, Border border)
     window->setWindowFlags(flags);
 }
 
-void installFontSubstitutes()
+void installFonts()
 {
     const QStringList sans{QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
                            QStringLiteral("DejaVu Sans")};
@@ -59,6 +74,9 @@ void installFontSubstitutes()
     QFont::insertSubstitutions(
         QStringLiteral("Courier New"),
         {QStringLiteral("Liberation Mono"), QStringLiteral("Cousine"), QStringLiteral("DejaVu Sans Mono")});
+    QFont windowFont(QStringLiteral("MS Sans Serif"));
+    windowFont.setPointSizeF(8.25);
+    QApplication::setFont(windowFont);
 }
 
 void initResources()

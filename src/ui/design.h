@@ -13,13 +13,20 @@ enum class Border {
 // Gives a top-level window the frame its layout asks for.
 void setBorder(QWidget* window, Border border);
 
+// The program icon, for the windows that carry it. Set in code rather than in
+// the layouts: an icon from a file name makes Qt look for icon-engine
+// plug-ins, which costs more than the rest of the welcome window's start.
+void setProgramIcon(QWidget* window);
+
 // Finishes a window built from its layout: what a layout file cannot say
-// (fractional point sizes such as 8.25 pt, controls hidden at design time).
+// (fractional point sizes such as 9.75 pt, controls hidden at design time,
+// fixed-pitch text that must stay fixed-pitch whatever font stands in).
 void applyDesign(QWidget* window);
 
-// The layouts name fonts of another platform; map them to metric-compatible
-// families so that texts fit as designed, and keep fixed-pitch ones fixed.
-void installFontSubstitutes();
+// The layouts name fonts of another platform; they map to metric-compatible
+// families so that texts fit as designed. A window without a font of its own
+// uses MS Sans Serif 8.25 pt, the application's font.
+void installFonts();
 
 // Makes the compiled-in pictures available (they live in a static library).
 void initResources();
