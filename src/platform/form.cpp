@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -61,6 +62,8 @@ Form::~Form()
 void Form::ShowModal()
 {
     QPointer<Form> self(this);
+    // Like a dialog, hand the keyboard back to the window underneath after.
+    const QPointer<QWidget> underneath = QApplication::activeWindow();
     setWindowModality(Qt::ApplicationModal);
     show();
     QEventLoop loop;
@@ -70,6 +73,8 @@ void Form::ShowModal()
         loop.exec(QEventLoop::DialogExec);
     if (self)
         self->setWindowModality(Qt::NonModal);
+    if (underneath && underneath->isVisible())
+        underneath->activateWindow();
 }
 
 void Form::setBusyPointer(bool busy)

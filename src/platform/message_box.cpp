@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace platform {
 
@@ -22,12 +23,16 @@ MessageBoxHandler setMessageBoxHandler(MessageBoxHandler h)
 
 void showMessageBox(const QString& text, const QString& title)
 {
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, QApplication::activeWindow());
+    const QPointer<QWidget> underneath = QApplication::activeWindow();
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, underneath);
     box.setObjectName(QStringLiteral("MsgBox"));
     box.setTextFormat(Qt::PlainText);
     box.setEscapeButton(QMessageBox::Ok);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
+    // Hand the keyboard back to the window the box stood over.
+    if (underneath && underneath->isVisible())
+        underneath->activateWindow();
 }
 
 void MsgBox(const QString& text, const QString& title)

@@ -48,6 +48,7 @@ void WelcomeForm::Form_Load()
     setBusyPointer(false);
     shell::center_form(*this);
     show();
+    activateWindow();  // also when it returns after a test, for the keyboard
     ui.Start_Quiz->setFocus();
 }
 

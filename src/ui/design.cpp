@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QIcon>
 #include <QPixmap>
+#include <QPushButton>
 #include <QVariant>
 #include <QWidget>
 
@@ -30,6 +31,10 @@ void applyTo(QWidget* w)
     }
     if (w->property("designHidden").toBool())
         w->setVisible(false);
+    // Enter presses the focused button, as Space does (outside dialogs Qt
+    // leaves that to buttons marked auto-default).
+    if (auto* button = qobject_cast<QPushButton*>(w); button && !button->isCheckable())
+        button->setAutoDefault(true);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "ui/picture_button.h"
 
+#include <QEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -10,6 +11,18 @@ PictureButton::PictureButton(QWidget* parent) : QPushButton(parent)
     setCheckable(true);
     setAutoDefault(false);
     setFocusPolicy(Qt::StrongFocus);
+}
+
+bool PictureButton::event(QEvent* event)
+{
+    // The Alt shortcut toggles the choice at once and leaves the focus where
+    // it is (on Next), so Enter still moves on after choosing from the
+    // keyboard; Qt's own handling would animate the click and take the focus.
+    if (event->type() == QEvent::Shortcut) {
+        click();
+        return true;
+    }
+    return QPushButton::event(event);
 }
 
 void PictureButton::paintEvent(QPaintEvent*)

@@ -18,6 +18,7 @@ public:
     void setPressed(bool pressed) { setChecked(pressed); }
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 };
 
