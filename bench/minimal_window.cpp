@@ -4,19 +4,8 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QTimer>
 
-namespace {
-class FirstPaint : public QObject {
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-        return false;
-    }
-};
-}  // namespace
+#include "first_paint.h"
 
 int main(int argc, char* argv[])
 {
@@ -34,7 +23,6 @@ int main(int argc, char* argv[])
         terms += QStringLiteral("These are the terms of use of a practice program, line %1.\n").arg(i);
     text->setPlainText(terms);
     window.show();
-    FirstPaint watcher;
-    window.installEventFilter(&watcher);
+    new QuitAfterFirstPaint(&window);
     return QApplication::exec();
 }

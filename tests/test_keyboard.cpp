@@ -26,19 +26,10 @@ void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 
 }  // namespace
 
-class KeyboardTest : public QObject {
+class KeyboardTest : public testing::ProgramTestCase {
     Q_OBJECT
 
-    std::unique_ptr<testing::ProgramHarness> harness;
-
 private slots:
-    void init() { harness = std::make_unique<testing::ProgramHarness>(); }
-    void cleanup()
-    {
-        QVERIFY(!QApplication::activeModalWidget());
-        harness.reset();
-    }
-
     void wholeQuizFromTheKeyboard()
     {
         shell::Main();

@@ -49,10 +49,8 @@ void putQuestion(int slot, const QString& type, const QStringList& choices, cons
 
 }  // namespace
 
-class QuizTest : public QObject {
+class QuizTest : public testing::ProgramTestCase {
     Q_OBJECT
-
-    std::unique_ptr<testing::ProgramHarness> harness;
 
     // From start-up through "I Agree" to the options window, set as asked;
     // `beforeStart` may change the freshly built bank.
@@ -122,13 +120,6 @@ class QuizTest : public QObject {
     }
 
 private slots:
-    void init() { harness = std::make_unique<testing::ProgramHarness>(); }
-    void cleanup()
-    {
-        QVERIFY(!QApplication::activeModalWidget());
-        harness.reset();
-    }
-
     void optionsWindowDefaults()
     {
         shell::Main();

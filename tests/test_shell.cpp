@@ -21,19 +21,10 @@
 using testing::click;
 using testing::control;
 
-class ShellTest : public QObject {
+class ShellTest : public testing::ProgramTestCase {
     Q_OBJECT
 
-    std::unique_ptr<testing::ProgramHarness> harness;
-
 private slots:
-    void init() { harness = std::make_unique<testing::ProgramHarness>(); }
-    void cleanup()
-    {
-        QVERIFY(!QApplication::activeModalWidget());
-        harness.reset();
-    }
-
     void startUpShowsTheWelcomeWindow()
     {
         shell::Main();

@@ -123,15 +123,10 @@ QWidget* loadWindow(const QString& name)
 
 }  // namespace
 
-class WindowsTest : public QObject {
+class WindowsTest : public testing::ProgramTestCase {
     Q_OBJECT
 
-    std::unique_ptr<testing::ProgramHarness> harness;
-
 private slots:
-    void init() { harness = std::make_unique<testing::ProgramHarness>(); }
-    void cleanup() { harness.reset(); }
-
     void windowProperties_data()
     {
         QTest::addColumn<QString>("window");

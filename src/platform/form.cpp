@@ -85,6 +85,13 @@ void Form::setBusyPointer(bool busy)
         unsetCursor();
 }
 
+void Form::showInFront()
+{
+    if (isVisible())
+        raise();
+    show();
+}
+
 void Form::closeEvent(QCloseEvent* event)
 {
     // The window decides its own fate: the close box unloads it, which hides it.
@@ -190,6 +197,33 @@ void destroyAllForms()
     ++generation;
     endCheckPending = false;
     ended = false;
+}
+
+namespace {
+class GotFocusFilter : public QObject {
+public:
+    GotFocusFilter(QWidget* control, std::function<void()> handler)
+        : QObject(control), handler_(std::move(handler))
+    {
+        control->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::FocusIn)
+            handler_();
+        return false;
+    }
+
+private:
+    std::function<void()> handler_;
+};
+}  // namespace
+
+void onGotFocus(QWidget* control, std::function<void()> handler)
+{
+    new GotFocusFilter(control, std::move(handler));
 }
 
 void restoreScreenPointer()

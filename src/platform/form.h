@@ -29,6 +29,10 @@ public:
     // The busy (hourglass) pointer over this window, or the default one.
     void setBusyPointer(bool busy);
 
+    // Shows the window, bringing it to the front when it was already open
+    // behind another one.
+    void showInFront();
+
     // A main window keeps the program running while it is shown; the others
     // (about, diagram, exhibit ...) only accompany one.
     bool isMainWindow() const { return mainWindow_; }
@@ -112,6 +116,10 @@ void scheduleEndCheck();
 // Destroys every window without running a handler: for the end of main and
 // for tests that start each case from a fresh program.
 void destroyAllForms();
+
+// Calls `handler` each time `control` receives the keyboard focus: the
+// GotFocus event of a control.
+void onGotFocus(QWidget* control, std::function<void()> handler);
 
 // Resets the screen-wide pointer to the default.
 void restoreScreenPointer();

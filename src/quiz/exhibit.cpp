@@ -1,6 +1,5 @@
 #include "quiz/exhibit.h"
 
-#include <QEvent>
 #include <QShortcut>
 
 #include "ui/design.h"
@@ -12,7 +11,7 @@ ExhibitForm::ExhibitForm()
     ui.setupUi(this);
     ui::applyDesign(this);
     ui::setBorder(this, ui::Border::Sizable);
-    ui.Text1->installEventFilter(this);
+    platform::onGotFocus(ui.Text1, [this] { Text1_GotFocus(); });
     connect(ui.Command1, &QPushButton::clicked, this, &ExhibitForm::Command1_Click);
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
             &ExhibitForm::Command1_Click);
@@ -26,11 +25,4 @@ void ExhibitForm::Command1_Click()
 void ExhibitForm::Text1_GotFocus()
 {
     ui.Command1->setFocus();
-}
-
-bool ExhibitForm::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == ui.Text1 && event->type() == QEvent::FocusIn)
-        Text1_GotFocus();
-    return platform::Form::eventFilter(watched, event);
 }

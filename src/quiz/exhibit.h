@@ -14,9 +14,6 @@ public:
     void Text1_GotFocus();
 
     Ui::Exhibit ui;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
 extern platform::FormRef<ExhibitForm> Exhibit;

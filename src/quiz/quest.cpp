@@ -3,8 +3,6 @@
 #include <cmath>
 #include <utility>
 
-#include <QEvent>
-
 #include "bank/question_bank.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
@@ -58,7 +56,7 @@ QuestForm::QuestForm()
     connect(ui.NextButton, &QPushButton::clicked, this, &QuestForm::NextButton_Click);
     connect(ui.quitquiz, &QPushButton::clicked, this, &QuestForm::quitquiz_Click);
     connect(ui.cluebutton, &QPushButton::clicked, this, &QuestForm::cluebutton_Click);
-    ui.Q1->installEventFilter(this);
+    platform::onGotFocus(ui.Q1, [this] { Q1_GotFocus(); });
     new ui::Resizer(this);
 }
 
@@ -259,9 +257,7 @@ void QuestForm::diagrambutton_Click(int Index)
         return;
     }
     DiagramForm& window = Diagram.get();
-    if (window.isVisible())
-        window.raise();  // already open behind another window
-    window.show();
+    window.showInFront();
     window.ui.Image1->setPixmap(QPixmap::fromImage(std::move(picture.image)));
     window.repaint();
 }
@@ -280,18 +276,9 @@ void QuestForm::exhibitbutton_Click(int Index)
         return;
     }
     ExhibitForm& window = Exhibit.get();
-    if (window.isVisible())
-        window.raise();  // already open behind another window
-    window.show();
+    window.showInFront();
     shell::center_form(window);
     window.ui.Text1->setPlainText(file.text);
-}
-
-bool QuestForm::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == ui.Q1 && event->type() == QEvent::FocusIn)
-        Q1_GotFocus();
-    return platform::Form::eventFilter(watched, event);
 }
 
 namespace quiz {

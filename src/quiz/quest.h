@@ -39,9 +39,6 @@ public:
 
     Ui::quest ui;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     platform::BoundedArray<QPlainTextEdit*, 1, 6> abox_;
     platform::BoundedArray<PictureButton*, 1, 6> QChoice_;

@@ -14,9 +14,6 @@ public:
     void Text1_GotFocus();
 
     Ui::theanswer ui;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
 extern platform::FormRef<TheAnswerForm> theanswer;

@@ -1,7 +1,5 @@
 #include "shell/about1.h"
 
-#include <QEvent>
-
 #include "bank/question_bank.h"
 #include "shell/module1.h"
 #include "ui/design.h"
@@ -13,7 +11,7 @@ About1Form::About1Form()
     ui.setupUi(this);
     ui::applyDesign(this);
     ui::setBorder(this, ui::Border::SizableNoBoxes);
-    ui.Text1->installEventFilter(this);
+    platform::onGotFocus(ui.Text1, [this] { Text1_GotFocus(); });
     connect(ui.Command1, &QPushButton::clicked, this, &About1Form::Command1_Click);
 }
 
@@ -37,11 +35,4 @@ void About1Form::Command1_Click()
 void About1Form::Text1_GotFocus()
 {
     ui.Command1->setFocus();
-}
-
-bool About1Form::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == ui.Text1 && event->type() == QEvent::FocusIn)
-        Text1_GotFocus();
-    return platform::Form::eventFilter(watched, event);
 }

@@ -16,9 +16,6 @@ public:
     void Text1_GotFocus();
 
     Ui::About1 ui;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
 extern platform::FormRef<About1Form> About1;

@@ -69,9 +69,7 @@ void WelcomeForm::Start_Quiz_Click()
 
 void WelcomeForm::About_Click()
 {
-    if (About1->isVisible())
-        About1->raise();  // already open behind another window
-    About1->show();
+    About1->showInFront();
 }
 
 void WelcomeForm::Command1_Click()

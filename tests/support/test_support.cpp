@@ -7,8 +7,8 @@
 #include "platform/message_box.h"
 #include "platform/random.h"
 #include "platform/runtime_error.h"
-#include "state/quiz_state.h"
 #include "shell/module1.h"
+#include "state/quiz_state.h"
 
 namespace testing {
 
@@ -51,6 +51,17 @@ void ProgramHarness::settle()
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
+}
+
+void ProgramTestCase::init()
+{
+    harness = std::make_unique<ProgramHarness>();
+}
+
+void ProgramTestCase::cleanup()
+{
+    QVERIFY(!QApplication::activeModalWidget());
+    harness.reset();
 }
 
 void click(QWidget* widget)

@@ -38,6 +38,19 @@ public:
     static void settle();
 };
 
+// Base of the test programs that drive the program: each test function
+// starts from a fresh program and must not leave a modal window open.
+class ProgramTestCase : public QObject {
+    Q_OBJECT
+
+protected:
+    std::unique_ptr<ProgramHarness> harness;
+
+private slots:
+    void init();
+    void cleanup();
+};
+
 // Looks a control up by object name in a window, failing the test if absent.
 template <class T = QWidget>
 T* control(QWidget* window, const QString& name)
