@@ -103,11 +103,7 @@ void QuestForm::show_quest()
     platform::BoundedArray<Int16, 0, 6> perm;
     for (int i = 1; i <= 6; ++i)
         perm[i] = i;
-    answer_count = 0;
-    for (int i = 1; i <= 6; ++i) {
-        if (Trim(record.choice_text[i]).size() > 0)
-            answer_count += 1;
-    }
+    answer_count = bank::countChoices(record);
     if (shuffle_answers == 1)
         platform::shuffleFromOne(perm, answer_count);
     current_question = record;
