@@ -169,7 +169,7 @@ const QuestionBlock kQuestions151To200 = {{
     // 162
     {.question_text = u"A small office is upgrading its wireless network from WPA2 to WPA3.\r\n"
                       u"Which of the following are security improvements that WPA3 introduces?",
-     .explanation = u"WPA3-Personal replaces the pre-shared key handshake with SAE, which resists offline "
+     .explanation = u"WPA3-Personal replaces pre-shared key authentication with SAE, which resists offline "
                     u"dictionary attacks, and WPA3 requires Protected Management Frames; TKIP and WEP are "
                     u"not allowed, enterprise mode still uses 802.1X, and SSID hiding is unrelated.",
      .answer_type = u"multi_answer",
@@ -591,7 +591,7 @@ const QuestionBlock kQuestions151To200 = {{
                       u"server so it cannot serve users?",
      .explanation = u"A distributed denial-of-service (DDoS) attack uses many compromised hosts, often a "
                     u"botnet, to exhaust a target's bandwidth or resources; the others target "
-                    u"credentials, traffic in transit or physical access.",
+                    u"credentials, device identities, traffic in transit or physical access.",
      .answer_type = u"single_answer",
      .choices = {{
          {u"0", u"Phishing"},
