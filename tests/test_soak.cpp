@@ -56,6 +56,15 @@ std::vector<platform::Form*> shownForms()
     return forms;
 }
 
+bool anyButtonDown()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        for (QAbstractButton* b : w->findChildren<QAbstractButton*>())
+            if (b->isDown())
+                return true;
+    return false;
+}
+
 }  // namespace
 
 class SoakTest : public QObject {
@@ -86,6 +95,7 @@ class SoakTest : public QObject {
     // One thing a user could do now.
     void step()
     {
+        lastStep = u"nothing"_qs;
         const std::vector<platform::Form*> forms = shownForms();
         if (forms.empty())
             return;  // checkInvariants() reports a program left without windows
@@ -115,6 +125,9 @@ class SoakTest : public QObject {
             QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : form;
             lastStep = form->objectName() + u" key "_qs + QString::number(key.toCombined());
             QTest::keyClick(target, key.key(), key.keyboardModifiers());
+            // An access key animates its button's click; let it land now, so
+            // that a seed replays the same run whatever the machine's speed.
+            QTRY_VERIFY_WITH_TIMEOUT(!anyButtonDown(), 2000);
         } else if (what < 86) {
             if (auto* box = form->findChild<QPlainTextEdit*>(u"abox_1"_qs); box && box->isVisible()) {
                 lastStep = u"type"_qs;
@@ -196,19 +209,23 @@ private slots:
         };
         platform::setEndHandler([this](int) { ended = true; });
 
-        // The modal answer window is answered like any box: by a user.
+        // The modal answer window is answered like any box: by a user, with a
+        // generator of its own, so that a seed replays the same run even when
+        // the window takes a moment longer to receive keys.
+        std::mt19937 answering(seed + 1);
         QTimer answerer;
         answerer.setInterval(2);
-        connect(&answerer, &QTimer::timeout, this, [this] {
+        connect(&answerer, &QTimer::timeout, this, [&answering] {
             TheAnswerForm* a = theanswer.instance();
             if (!a || !a->isVisible())
                 return;
-            switch (between(0, 2)) {
+            switch (std::uniform_int_distribution<int>(0, 2)(answering)) {
             case 0:
                 testing::click(a->ui.Closeb);
                 break;
             case 1:
-                QTest::keyClick(a, Qt::Key_Escape);
+                if (QTest::qWaitForWindowActive(a))
+                    QTest::keyClick(a, Qt::Key_Escape);
                 break;
             default:
                 a->close();
@@ -223,6 +240,13 @@ private slots:
             if (ended) {  // the process would be gone: start it again
                 startProgram();
                 testing::ProgramHarness::settle();
+            }
+            if (qEnvironmentVariableIsSet("NETADMIN_SOAK_TRACE")) {
+                QStringList shown;
+                for (platform::Form* f : shownForms())
+                    shown << f->objectName();
+                qInfo("step %u: %s | %d/%d | %s", i, qPrintable(lastStep), int(state::number_right),
+                      int(state::question_counter), qPrintable(shown.join(u',')));
             }
             checkInvariants();
             if (QTest::currentTestFailed()) {
