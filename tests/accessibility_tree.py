@@ -98,6 +98,12 @@ def unnamed_focusable(window, at_least, timeout=10.0):
     return bad
 
 
+def window_of(node):
+    while node.parent is not None and node.getRole() != pyatspi.ROLE_FRAME:
+        node = node.parent
+    return node
+
+
 def press(node):
     node.queryAction().doAction(0)
 
@@ -119,10 +125,7 @@ def main():
         if agree is None:
             print("FAIL: no 'I Agree' button")
             return 1
-        welcome = agree
-        while welcome.parent is not None and welcome.getRole() != pyatspi.ROLE_FRAME:
-            welcome = welcome.parent
-        failures += unnamed_focusable(welcome, 6)
+        failures += unnamed_focusable(window_of(agree), 6)
         for label in ("Test name", "Written by", "Terms of use"):
             if find(app, pyatspi.ROLE_TEXT, label, 2) is None:
                 failures.append(f"welcome window: no text box named {label!r}")
@@ -132,10 +135,7 @@ def main():
         if start is None:
             print("FAIL: the options window did not open")
             return 1
-        options = start
-        while options.parent is not None and options.getRole() != pyatspi.ROLE_FRAME:
-            options = options.parent
-        failures += unnamed_focusable(options, 8)
+        failures += unnamed_focusable(window_of(start), 8)
         press(start)
 
         choice = None
@@ -146,9 +146,7 @@ def main():
         if choice is None:
             print("FAIL: the question window has no 'Choice A'")
             return 1
-        window = choice
-        while window.parent is not None and window.getRole() != pyatspi.ROLE_FRAME:
-            window = window.parent
+        window = window_of(choice)
         # The question, Next, Quit Test, and at least two choices with their boxes.
         failures += unnamed_focusable(window, 7)
         for name in ("Question", "Answer A", "Score", "Percent right", "Question number"):

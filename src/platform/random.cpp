@@ -1,34 +1,19 @@
 #include "platform/random.h"
 
 #include <chrono>
-#include <random>
 
 namespace platform {
-
-struct SeededRandom::State {
-    std::mt19937 engine;
-};
-
-SeededRandom::SeededRandom(std::uint32_t s) : state_(std::make_shared<State>())
-{
-    seed(s);
-}
-
-void SeededRandom::seed(std::uint32_t s)
-{
-    state_->engine.seed(s);
-}
 
 void SeededRandom::reseed()
 {
     const auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();
-    seed(static_cast<std::uint32_t>(ticks ^ (ticks >> 32)));
+    engine_.seed(static_cast<std::uint32_t>(ticks ^ (ticks >> 32)));
 }
 
 float SeededRandom::next()
 {
     constexpr float kStep = 1.0f / 16777216.0f;  // 2^-24: exact in single precision
-    return static_cast<float>(state_->engine() >> 8) * kStep;
+    return static_cast<float>(engine_() >> 8) * kStep;
 }
 
 namespace {

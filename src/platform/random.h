@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 #include <memory>
+#include <random>
 #include <utility>
 
 #include "platform/checked_int.h"
@@ -25,14 +26,12 @@ public:
 // the same sequence on every compiler.
 class SeededRandom : public RandomSource {
 public:
-    explicit SeededRandom(std::uint32_t seed);
-    void seed(std::uint32_t seed);
+    explicit SeededRandom(std::uint32_t seed) : engine_(seed) {}
     void reseed() override;  // from the clock
     float next() override;
 
 private:
-    struct State;
-    std::shared_ptr<State> state_;
+    std::mt19937 engine_;
 };
 
 // Like SeededRandom, but reseeding is ignored: the sequence stays fixed.

@@ -26,8 +26,6 @@ public:
     // Records the window's current (design-time) layout.
     explicit Resizer(QWidget* window);
 
-    QSize designSize() const { return designSize_; }
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
