@@ -69,7 +69,7 @@ private slots:
 
     void testInformation()
     {
-        QCOMPARE(bank::test_title, u"Network Administration Certification Quiz"_qs);
+        QCOMPARE(bank::test_title, u"Network Admin Quiz"_qs);
         QCOMPARE(bank::test_version, u"1.0"_qs);
         QCOMPARE(bank::full_test_name, bank::test_title + u' ' + bank::test_version);
         QVERIFY(QRegularExpression(u"^[\\w.+-]+@example\\.org$"_qs).match(bank::author_contact).hasMatch());

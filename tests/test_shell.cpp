@@ -30,7 +30,7 @@ private slots:
         shell::Main();
         WelcomeForm* w = Welcome.instance();
         QVERIFY(w && w->isVisible());
-        const QString name = u"Network Administration Certification Quiz 1.0"_qs;
+        const QString name = u"Network Admin Quiz 1.0"_qs;
         QCOMPARE(control<QLineEdit>(w, u"test_name"_qs)->text(), name);
         QCOMPARE(w->windowTitle(), name);
         QCOMPARE(control<QLineEdit>(w, u"author_name2"_qs)->text(), bank::author_contact);
@@ -175,9 +175,9 @@ private slots:
         shell::Main();
         click(Welcome->ui.About);
         const QString expected =
-            u"Prod Name: Network Administration Certification Quiz\r\n"
+            u"Prod Name: Network Admin Quiz\r\n"
             "Version:   1.0\r\n"
-            "Test Name: Network Administration Certification Quiz 1.0\r\n"_qs;
+            "Test Name: Network Admin Quiz 1.0\r\n"_qs;
         QPlainTextEdit* text = About1->ui.Text1;
         QCOMPARE(text->toPlainText(), QString(expected).replace(u"\r\n"_qs, u"\n"_qs));
         text->setPlainText(u"kept"_qs);

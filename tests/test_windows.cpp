@@ -134,11 +134,11 @@ private slots:
         QTest::addColumn<QSize>("client");
         QTest::addColumn<bool>("icon");
         QTest::addColumn<bool>("minMax");
-        QTest::newRow("Welcome") << u"Welcome"_qs << u"Network Administration Certification Quiz 1.0"_qs
+        QTest::newRow("Welcome") << u"Welcome"_qs << u"Network Admin Quiz 1.0"_qs
                                  << QSize(613, 403) << true << false;
         QTest::newRow("pick_a_quiz") << u"pick_a_quiz"_qs << u"Start the QUIZ"_qs << QSize(494, 197) << true
                                      << true;
-        QTest::newRow("quest") << u"quest"_qs << u"Network Administration Certification Quiz"_qs
+        QTest::newRow("quest") << u"quest"_qs << u"Network Admin Quiz"_qs
                                << QSize(629, 423) << true << true;
         QTest::newRow("theanswer") << u"theanswer"_qs << u"The Answer"_qs << QSize(580, 392) << false << true;
         QTest::newRow("Diagram") << u"Diagram"_qs << u"Diagram"_qs << QSize(582, 373) << false << true;

@@ -70,7 +70,7 @@ void storeSlots(int first, int last)
 
 void load_quest_1()
 {
-    test_title = QStringLiteral("Network Administration Certification Quiz");
+    test_title = QStringLiteral("Network Admin Quiz");
     test_version = QStringLiteral("1.0");
     full_test_name = test_title + u' ' + test_version;
     storeSlots(1, 49);

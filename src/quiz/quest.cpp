@@ -47,6 +47,10 @@ QuestForm::QuestForm()
     exhibitbutton_[1] = ui.exhibitbutton_1, exhibitbutton_[2] = ui.exhibitbutton_2;
     exhibitbutton_[3] = ui.exhibitbutton_3;
 
+    // A choice may take two lines: the default margin of 4 px above and below
+    // would leave no room for the second one in a box 33 px high.
+    for (int i = 1; i <= 6; ++i)
+        abox(i)->document()->setDocumentMargin(1);
     for (int i = 1; i <= 6; ++i)
         QChoice(i)->setShortcut(QKeySequence(Qt::ALT | Qt::Key(Qt::Key_A + i - 1)));
     for (int i = 1; i <= 3; ++i) {

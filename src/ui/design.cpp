@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QFontMetrics>
 #include <QIcon>
+#include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
 #include <QVariant>
@@ -17,6 +19,24 @@ namespace ui {
 
 namespace {
 
+// The families that stand in for the design's fonts run a little wider than
+// the originals at small sizes, so a caption fixed at design time may overrun
+// its label by a pixel or two; such a label is condensed just enough to fit.
+void condenseToFit(QLabel* label)
+{
+    if (label->text().isEmpty() || label->wordWrap() || label->text().contains(u'\n'))
+        return;
+    const int room = label->contentsRect().width() - 2 * label->margin();
+    QFont f = label->font();
+    for (int stretch = 99; QFontMetrics(f).horizontalAdvance(label->text()) > room; --stretch) {
+        if (stretch < 85)
+            return;  // beyond what reads well: leave it to the layout
+        f.setStretch(stretch);
+    }
+    if (f.stretch() != label->font().stretch())
+        label->setFont(f);
+}
+
 void applyTo(QWidget* w)
 {
     const QVariant size = w->property("fontPointSizeF");
@@ -29,6 +49,8 @@ void applyTo(QWidget* w)
             f.setStyleHint(QFont::Monospace);  // whatever family stands in, it stays fixed-pitch
         w->setFont(f);
     }
+    if (auto* label = qobject_cast<QLabel*>(w))
+        condenseToFit(label);
     if (w->property("designHidden").toBool())
         w->setVisible(false);
     // Enter presses the focused button, as Space does (outside dialogs Qt
