@@ -6,6 +6,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QImageReader>
 #include <QImageWriter>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -231,6 +232,36 @@ private slots:
         QVERIFY(Diagram.isLoaded() && Diagram->isVisible());
         QCOMPARE(shownPictureSize(), size);
         QVERIFY(Diagram->ui.Image1->hasScaledContents());
+    }
+
+    // The files question 4 names come with the program: started in their
+    // folder, as the menu entry starts it, its buttons show them.
+    void questionFourOpensTheShippedDiagramsAndExhibit()
+    {
+        QVERIFY(QDir::setCurrent(QStringLiteral(NETADMIN_CONTENT_DIR)));
+        shell::Main();
+        click(Welcome->ui.Start_Quiz);
+        PickAQuizForm& p = pick_a_quiz.get();
+        click(p.which_quiz(4));
+        p.ui.random_questions->setChecked(false);
+        click(p.ui.Command1);
+        QCOMPARE(int(state::current_slot), 4);
+        QVERIFY(q().diagrambutton(3)->isHidden());
+        for (int i = 1; i <= 2; ++i) {
+            click(q().diagrambutton(i));
+            QVERIFY(Diagram.isLoaded() && Diagram->isVisible());
+            QCOMPARE(shownPictureSize(), QSize(1122, 658));  // twice the picture's room, kept sharp
+            QCOMPARE(Diagram->ui.Image1->accessibleDescription(), state::current_question.diagram_file[i]);
+        }
+        // Each is the format its name says, not merely something Qt can read.
+        for (const auto& [name, format] : {std::pair{"mypic.gif", "gif"}, std::pair{"mypic.jpg", "jpeg"}})
+            QCOMPARE(QImageReader(QString::fromLatin1(name)).format(), QByteArray(format));
+        click(q().exhibitbutton(1));
+        QVERIFY(Exhibit.isLoaded() && Exhibit->isVisible());
+        const QString exhibit = Exhibit->ui.Text1->toPlainText();
+        for (const char* fact : {"SW1", "SW2", "VLAN 10", "VLAN 20", "native VLAN 1", "H4"})
+            QVERIFY2(exhibit.contains(QLatin1String(fact)), fact);
+        QCOMPARE(harness->messages.size(), std::size_t(0));  // no picture or text refused
     }
 
     void animatedGifShowsItsFirstFrame()

@@ -3,6 +3,7 @@
 #include <map>
 #include <set>
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QLabel>
 #include <QMessageBox>
@@ -350,6 +351,49 @@ private slots:
         next();
         QCOMPARE(q().abox(1)->frameShape(), QFrame::NoFrame);
         QVERIFY(q().ui.typestuff->isHidden());
+    }
+
+    // What assistive technology reads: the values the labels show, and each
+    // shown choice button described by the answer beside it, in display order.
+    void aScreenReaderHearsTheValuesAndTheChoices()
+    {
+        startQuiz({.quiz = 1, .shuffleAnswers = true}, [] {
+            putQuestion(5, u"multi_answer"_qs, {u"one"_qs, u"two"_qs, u"three"_qs}, {1, 0, 1});
+            putQuestion(9, u"fill"_qs, {u"router"_qs}, {0});
+        });
+        auto read = [](QWidget* w, QAccessible::Text what) {
+            return QAccessible::queryAccessibleInterface(w)->text(what);
+        };
+        auto verifyChoices = [&] {
+            for (int i = 1; i <= 6; ++i) {
+                const QString expected = q().QChoice(i)->isHidden() ? QString() : q().abox(i)->toPlainText();
+                QCOMPARE(read(q().QChoice(i), QAccessible::Description), expected);
+                QCOMPARE(read(q().QChoice(i), QAccessible::Name), u"Choice "_qs + QChar(u'A' + i - 1));
+            }
+        };
+        QCOMPARE(read(q().ui.question_number, QAccessible::Name), u"1"_qs);
+        QCOMPARE(read(q().ui.question_number, QAccessible::Description), u"Question number"_qs);
+        QCOMPARE(read(q().ui.qid, QAccessible::Name), u"1"_qs);
+        QCOMPARE(read(q().ui.Directions, QAccessible::Name), u" Please Select the correct answer(s)"_qs);
+        verifyChoices();
+        QVERIFY(!read(q().QChoice(6), QAccessible::Description).isEmpty());
+
+        next();  // nothing pressed: wrong
+        QCOMPARE(read(q().ui.score, QAccessible::Name), u"0/1"_qs);
+        QCOMPARE(read(q().ui.score, QAccessible::Description), u"Score"_qs);
+        QCOMPARE(read(q().ui.Percent_Right, QAccessible::Name), u"0%"_qs);
+        QCOMPARE(read(q().ui.Percent_Right, QAccessible::Description), u"Percent right"_qs);
+        verifyChoices();  // three shown, shuffled; the other three say nothing
+        QVERIFY(read(q().QChoice(4), QAccessible::Description).isEmpty());
+        QSet<QString> heard;
+        for (int i = 1; i <= 3; ++i)
+            heard.insert(read(q().QChoice(i), QAccessible::Description));
+        QCOMPARE(heard, (QSet<QString>{u"one"_qs, u"two"_qs, u"three"_qs}));
+
+        next();  // a typed answer: no choice button is shown, none describes one
+        for (int i = 1; i <= 6; ++i)
+            QVERIFY(read(q().QChoice(i), QAccessible::Description).isEmpty());
+        QCOMPARE(read(q().ui.Directions, QAccessible::Name), u" Please Type in the Correct Answer"_qs);
     }
 
     void typedAnswerRules_data()

@@ -1,12 +1,10 @@
 // Takes a screenshot of every window of the program, driven as a user would
 // drive it, for the README and the package metadata. Run under a real or
-// virtual X display: scripts/screenshots does that.
+// virtual X display in the folder of question 4's diagrams and exhibit:
+// scripts/screenshots does that.
 #include <QApplication>
 #include <QDir>
-#include <QFile>
-#include <QPainter>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -33,39 +31,6 @@ void shoot(QWidget* window, const QString& name)
     shot.save(QStringLiteral("%1/%2.png").arg(outDir, name));
 }
 
-// A sample diagram and exhibit for the question that names them.
-void writeSamples()
-{
-    QImage picture(480, 280, QImage::Format_RGB32);
-    picture.fill(Qt::white);
-    QPainter p(&picture);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(30, 80, 160), 3));
-    const QPoint sw1(140, 140), sw2(340, 140);
-    p.drawLine(sw1, sw2);
-    for (QPoint h : {QPoint(60, 60), QPoint(60, 220), QPoint(420, 60), QPoint(420, 220)})
-        p.drawLine(h.x() < 240 ? sw1 : sw2, h);
-    p.setBrush(QColor(220, 232, 250));
-    for (QPoint n : {sw1, sw2})
-        p.drawRect(QRect(n - QPoint(40, 22), QSize(80, 44)));
-    for (QPoint h : {QPoint(60, 60), QPoint(60, 220), QPoint(420, 60), QPoint(420, 220)})
-        p.drawEllipse(h, 22, 22);
-    p.setPen(Qt::black);
-    p.drawText(QRect(sw1 - QPoint(40, 22), QSize(80, 44)), Qt::AlignCenter, QStringLiteral("SW1"));
-    p.drawText(QRect(sw2 - QPoint(40, 22), QSize(80, 44)), Qt::AlignCenter, QStringLiteral("SW2"));
-    p.drawText(QRect(200, 100, 80, 30), Qt::AlignCenter, QStringLiteral("trunk"));
-    p.end();
-    picture.save(QStringLiteral("mypic.jpg"), "JPEG", 92);
-    picture.save(QStringLiteral("mypic.gif"), "PNG");  // the reader goes by content
-    QFile exhibit(QStringLiteral("cool.txt"));
-    if (exhibit.open(QIODevice::WriteOnly))
-        exhibit.write(
-            "SW1 port 24: trunk, allowed VLANs 10,20, native VLAN 1\n"
-            "SW2 port 24: trunk, allowed VLANs 10, native VLAN 1\n"
-            "Host A: VLAN 10, 192.0.2.10/24\n"
-            "Host B: VLAN 20, 192.0.2.140/25\n");
-}
-
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -73,9 +38,6 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     shell::prepareApplication();
     outDir = QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".")).absolutePath();
-    QTemporaryDir work;
-    QDir::setCurrent(work.path());
-    writeSamples();
     platform::setEndHandler([](int) {});
 
     shell::Main();

@@ -132,11 +132,15 @@ void QuestForm::show_quest()
             const bool blank = Trim(current_question.choice_text[i]).isEmpty();
             abox(i)->setVisible(!blank);
             QChoice(i)->setVisible(!blank);
+            // A screen reader tabbing through the choices hears each one's
+            // answer, which sits in a box that Tab skips.
+            QChoice(i)->setAccessibleDescription(blank ? QString() : current_question.choice_text[i]);
         }
     } else {
         for (int i = 1; i <= 6; ++i) {
             abox(i)->hide();
             QChoice(i)->hide();
+            QChoice(i)->setAccessibleDescription(QString());
         }
         abox(1)->setFrameShape(QFrame::Box);
         ui.typestuff->show();
@@ -259,6 +263,7 @@ void QuestForm::diagrambutton_Click(int Index)
     DiagramForm& window = Diagram.get();
     window.showInFront();
     window.ui.Image1->setPixmap(QPixmap::fromImage(std::move(picture.image)));
+    window.ui.Image1->setAccessibleDescription(name);  // what a screen reader can say of the picture
     window.repaint();
 }
 
