@@ -15,13 +15,8 @@
 #include <QStyleOptionFrame>
 
 #include "bank/question_bank.h"
-#include "quiz/diagram.h"
-#include "quiz/exhibit.h"
 #include "quiz/quest.h"
-#include "quiz/theanswer.h"
 #include "shell/about1.h"
-#include "shell/choosetest.h"
-#include "shell/pick_a_quiz.h"
 #include "shell/welcome.h"
 #include "state/quiz_state.h"
 #include "support/test_support.h"
@@ -154,31 +149,14 @@ private slots:
     void everyWindowAsLoaded_data()
     {
         QTest::addColumn<QString>("window");
-        for (const char* name :
-             {"Welcome", "pick_a_quiz", "quest", "theanswer", "Diagram", "Exhibit", "About1", "choosetest"})
-            QTest::newRow(name) << QString::fromLatin1(name);
+        for (const QString& name : testing::kWindowNames)
+            QTest::newRow(qPrintable(name)) << name;
     }
     void everyWindowAsLoaded()
     {
         QFETCH(QString, window);
         Welcome.get();  // loads the bank, whose names the windows show
-        QWidget* w = nullptr;
-        if (window == u"Welcome")
-            w = Welcome.instance();
-        else if (window == u"pick_a_quiz")
-            w = &pick_a_quiz.get();
-        else if (window == u"quest")
-            w = &quest.get();
-        else if (window == u"theanswer")
-            w = &theanswer.get();
-        else if (window == u"Diagram")
-            w = &Diagram.get();
-        else if (window == u"Exhibit")
-            w = &Exhibit.get();
-        else if (window == u"About1")
-            w = &About1.get();
-        else
-            w = &choosetest.get();
+        QWidget* w = testing::loadWindow(window);
         w->show();
         const QStringList problems = clippedIn(w);
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u"\n"_qs)));

@@ -20,6 +20,7 @@
 
 using testing::click;
 using testing::control;
+using testing::loadWindow;
 
 namespace {
 
@@ -100,27 +101,6 @@ int px(int twips)
     return qRound(twips / 15.0);
 }
 
-QWidget* loadWindow(const QString& name)
-{
-    if (name == u"Welcome")
-        return &Welcome.get();
-    if (name == u"pick_a_quiz")
-        return &pick_a_quiz.get();
-    if (name == u"quest")
-        return &quest.get();
-    if (name == u"theanswer")
-        return &theanswer.get();
-    if (name == u"Diagram")
-        return &Diagram.get();
-    if (name == u"Exhibit")
-        return &Exhibit.get();
-    if (name == u"About1")
-        return &About1.get();
-    if (name == u"choosetest")
-        return &choosetest.get();
-    qFatal("no window %s", qPrintable(name));
-}
-
 }  // namespace
 
 class WindowsTest : public testing::ProgramTestCase {
@@ -134,12 +114,11 @@ private slots:
         QTest::addColumn<QSize>("client");
         QTest::addColumn<bool>("icon");
         QTest::addColumn<bool>("minMax");
-        QTest::newRow("Welcome") << u"Welcome"_qs << u"Network Admin Quiz 1.0"_qs
-                                 << QSize(613, 403) << true << false;
+        QTest::newRow("Welcome") << u"Welcome"_qs << u"Network Admin Quiz 1.0"_qs << QSize(613, 403) << true
+                                 << false;
         QTest::newRow("pick_a_quiz") << u"pick_a_quiz"_qs << u"Start the QUIZ"_qs << QSize(494, 197) << true
                                      << true;
-        QTest::newRow("quest") << u"quest"_qs << u"Network Admin Quiz"_qs
-                               << QSize(629, 423) << true << true;
+        QTest::newRow("quest") << u"quest"_qs << u"Network Admin Quiz"_qs << QSize(629, 423) << true << true;
         QTest::newRow("theanswer") << u"theanswer"_qs << u"The Answer"_qs << QSize(580, 392) << false << true;
         QTest::newRow("Diagram") << u"Diagram"_qs << u"Diagram"_qs << QSize(582, 373) << false << true;
         QTest::newRow("Exhibit") << u"Exhibit"_qs << u"Exhibit"_qs << QSize(585, 318) << false << true;
@@ -383,16 +362,15 @@ private slots:
 
     void everyFocusableControlHasAName()
     {
-        for (const char* name :
-             {"Welcome", "pick_a_quiz", "quest", "theanswer", "Diagram", "Exhibit", "About1", "choosetest"}) {
-            QWidget* w = loadWindow(QLatin1String(name));
+        for (const QString& name : testing::kWindowNames) {
+            QWidget* w = loadWindow(name);
             for (QWidget* c : w->findChildren<QWidget*>()) {
                 if (c->focusPolicy() == Qt::NoFocus || c->isWindow())
                     continue;
                 QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(c);
                 QVERIFY(iface);
                 QVERIFY2(!iface->text(QAccessible::Name).trimmed().isEmpty(),
-                         qPrintable(QLatin1String(name) + u'.' + c->objectName()));
+                         qPrintable(name + u'.' + c->objectName()));
             }
         }
         QCOMPARE(quest->ui.Q1->accessibleName(), u"Question"_qs);

@@ -7,7 +7,15 @@
 #include "platform/message_box.h"
 #include "platform/random.h"
 #include "platform/runtime_error.h"
+#include "quiz/diagram.h"
+#include "quiz/exhibit.h"
+#include "quiz/quest.h"
+#include "quiz/theanswer.h"
+#include "shell/about1.h"
+#include "shell/choosetest.h"
 #include "shell/module1.h"
+#include "shell/pick_a_quiz.h"
+#include "shell/welcome.h"
 #include "state/quiz_state.h"
 
 namespace testing {
@@ -62,6 +70,30 @@ void ProgramTestCase::cleanup()
 {
     QVERIFY(!QApplication::activeModalWidget());
     harness.reset();
+}
+
+const QStringList kWindowNames = {u"Welcome"_qs, u"pick_a_quiz"_qs, u"quest"_qs,  u"theanswer"_qs,
+                                  u"Diagram"_qs, u"Exhibit"_qs,     u"About1"_qs, u"choosetest"_qs};
+
+QWidget* loadWindow(const QString& name)
+{
+    if (name == u"Welcome")
+        return &Welcome.get();
+    if (name == u"pick_a_quiz")
+        return &pick_a_quiz.get();
+    if (name == u"quest")
+        return &quest.get();
+    if (name == u"theanswer")
+        return &theanswer.get();
+    if (name == u"Diagram")
+        return &Diagram.get();
+    if (name == u"Exhibit")
+        return &Exhibit.get();
+    if (name == u"About1")
+        return &About1.get();
+    if (name == u"choosetest")
+        return &choosetest.get();
+    qFatal("no window %s", qPrintable(name));
 }
 
 void click(QWidget* widget)

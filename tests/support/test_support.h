@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QString>
+#include <QStringList>
 #include <QTest>
 #include <QWidget>
 
@@ -62,6 +63,11 @@ T* control(QWidget* window, const QString& name)
 }
 
 void click(QWidget* widget);
+
+// The program's windows by name, and a window loaded by its name (first use
+// loads it, as anywhere in the program).
+extern const QStringList kWindowNames;
+QWidget* loadWindow(const QString& name);
 
 // Runs `action` (which opens a modal window) and, once a top-level window
 // with object name `windowName` is shown modally, calls `whenShown` with it.
