@@ -308,6 +308,42 @@ private slots:
         QCOMPARE(longestExplanation, 421);
     }
 
+    // A line break falls between sentences or clauses, so no line of a
+    // question or an explanation but the last stops in mid-sentence.
+    void linesBreakBetweenSentences()
+    {
+        const QRegularExpression sentenceEnd(u"[.?:;]$"_qs);
+        for (int slot = 1; slot <= 200; ++slot) {
+            const QuestionRecord& r = question_bank[slot];
+            for (const QString* text : {&r.question_text, &r.explanation}) {
+                const QStringList lines = linesOf(*text);
+                for (qsizetype i = 0; i + 1 < lines.size(); ++i)
+                    QVERIFY2(sentenceEnd.match(lines[i]).hasMatch(),
+                             qPrintable(u"slot %1: \"…%2\""_qs.arg(slot).arg(lines[i].right(40))));
+            }
+        }
+    }
+
+    // One spelling throughout, the US one of the exams the bank prepares for.
+    void usSpellingThroughout()
+    {
+        const QRegularExpression british(
+            u"\\b(fibre|neighbour|synchronis|summaris|labell|behaviour|metres?\\b|micrometre|organis|colour|"
+            "centre|analys(e|ing)|licence|favour|travell|signall|optimis|prioritis|recognis|minimis|maximis|"
+            "utilis|authoris|car park|whilst|programme|defence|catalogue|acknowledgement)"_qs,
+            QRegularExpression::CaseInsensitiveOption);
+        for (int slot = 1; slot <= 200; ++slot) {
+            const QuestionRecord& r = question_bank[slot];
+            QStringList texts{r.question_text, r.explanation};
+            for (int k = 1; k <= 6; ++k)
+                texts << r.choice_text[k];
+            for (const QString& t : texts) {
+                const QRegularExpressionMatch m = british.match(t);
+                QVERIFY2(!m.hasMatch(), qPrintable(u"slot %1: %2"_qs.arg(slot).arg(m.captured())));
+            }
+        }
+    }
+
     void sharedQuestionTexts()
     {
         std::set<std::pair<int, int>> shared;

@@ -9,7 +9,7 @@ namespace bank {
 const QuestionBlock kQuestions001To050 = {{
     // 1
     {.question_text = u"A web browser passes a request down the protocol stack of the sending host.\r\n"
-                      u"At which OSI layer is the data divided into segments and labelled with port "
+                      u"At which OSI layer is the data divided into segments and labeled with port "
                       u"numbers?",
      .explanation = u"The transport layer segments application data and adds source and destination port "
                     u"numbers, so the receiving host can reassemble the data and hand it to the right "
@@ -141,14 +141,16 @@ const QuestionBlock kQuestions001To050 = {{
          {u"1", u"False"},
      }}},
     // 10
-    {.question_text = u"Which of the following are characteristics of single-mode fibre compared with "
-                      u"multimode fibre?",
-     .explanation = u"Single-mode fibre has a core of about 9 micrometres that carries one light path from "
+    {.question_text = u"Which of the following are characteristics of single-mode fiber compared with "
+                      u"multimode fiber?",
+     .explanation = u"Single-mode fiber has a core of about 9 micrometers that carries one light path from "
                     u"a laser, so it avoids modal dispersion and reaches far longer distances. Many light "
-                    u"paths and LED sources are typical of multimode fibre.",
+                    u"paths are typical of multimode fiber; LEDs drive only older multimode links of up to "
+                    u"100 Mb/s, while multimode links of 1 Gb/s and above are driven by lasers, mostly "
+                    u"short-wavelength (850 nm) VCSELs.",
      .answer_type = u"multi_answer",
      .choices = {{
-         {u"1", u"A much smaller core, about 9 micrometres across"},
+         {u"1", u"A much smaller core, about 9 micrometers across"},
          {u"0", u"It usually uses LEDs as its light source"},
          {u"0", u"Light travels along many paths, causing modal dispersion"},
          {u"1", u"It supports much longer link distances"},
@@ -403,7 +405,7 @@ const QuestionBlock kQuestions001To050 = {{
     // 28
     {.question_text = u"What is the maximum segment length of a 1000BASE-T link over Category 5e "
                       u"twisted-pair cable?",
-     .explanation = u"Like 10BASE-T and 100BASE-TX, 1000BASE-T allows 100 metres per twisted-pair channel, "
+     .explanation = u"Like 10BASE-T and 100BASE-TX, 1000BASE-T allows 100 meters per twisted-pair channel, "
                     u"usually 90 m of permanent cabling plus patch cords.",
      .answer_type = u"single_answer",
      .choices = {{
@@ -494,7 +496,7 @@ const QuestionBlock kQuestions001To050 = {{
     // 34
     {.question_text = u"Which of the following are functions of the OSI transport layer?",
      .explanation = u"The transport layer segments data, identifies applications by port numbers, controls "
-                    u"flow between hosts and, with TCP, delivers reliably with acknowledgements and "
+                    u"flow between hosts and, with TCP, delivers reliably with acknowledgments and "
                     u"retransmission. Logical addressing is Layer 3; MAC addressing is Layer 2.",
      .answer_type = u"multi_answer",
      .choices = {{
@@ -503,7 +505,7 @@ const QuestionBlock kQuestions001To050 = {{
          {u"1", u"Flow control between the end hosts"},
          {u"0", u"Logical addressing and path selection between networks"},
          {u"0", u"Physical addressing with MAC addresses"},
-         {u"1", u"Reliable delivery with acknowledgements and retransmission"},
+         {u"1", u"Reliable delivery with acknowledgments and retransmission"},
      }}},
     // 35
     {.question_text = u"What is the minimum size of an untagged Ethernet frame, counted from the "
@@ -548,10 +550,10 @@ const QuestionBlock kQuestions001To050 = {{
          {u"1", u"Each network segment has one designated port"},
      }}},
     // 38
-    {.question_text = u"Which Ethernet standard provides 10 Gb/s over multimode fibre using "
+    {.question_text = u"Which Ethernet standard provides 10 Gb/s over multimode fiber using "
                       u"short-wavelength lasers?",
-     .explanation = u"10GBASE-SR (short reach) uses 850 nm optics on multimode fibre. 10GBASE-LR is long "
-                    u"reach on single-mode fibre, 10GBASE-T uses twisted pair, and the others run at 100 "
+     .explanation = u"10GBASE-SR (short reach) uses 850 nm optics on multimode fiber. 10GBASE-LR is long "
+                    u"reach on single-mode fiber, 10GBASE-T uses twisted pair, and the others run at 100 "
                     u"Mb/s or 1 Gb/s.",
      .answer_type = u"single_answer",
      .choices = {{
@@ -627,7 +629,7 @@ const QuestionBlock kQuestions001To050 = {{
     {.question_text = u"Which connector is fitted to the ends of Category 6 unshielded twisted-pair "
                       u"Ethernet cables?",
      .explanation = u"Twisted-pair Ethernet uses the eight-pin RJ-45 (8P8C) modular plug. RJ-11 is a "
-                    u"smaller telephone plug, LC and SC are fibre connectors, BNC is for coaxial cable and "
+                    u"smaller telephone plug, LC and SC are fiber connectors, BNC is for coaxial cable and "
                     u"DB-9 is a serial connector.",
      .answer_type = u"single_answer",
      .choices = {{
@@ -657,7 +659,7 @@ const QuestionBlock kQuestions001To050 = {{
     {.question_text = u"Data encryption, compression and character-set translation belong to which OSI "
                       u"layer?",
      .explanation = u"The presentation layer (Layer 6) deals with how data is represented: encoding, "
-                    u"character sets, compression and encryption. The session layer manages dialogues; the "
+                    u"character sets, compression and encryption. The session layer manages dialogs; the "
                     u"application layer serves programs.",
      .answer_type = u"single_answer",
      .choices = {{
@@ -703,13 +705,13 @@ const QuestionBlock kQuestions001To050 = {{
     {.question_text = u"Two buildings 3 km apart must be joined by a 1 Gb/s Ethernet link using IEEE "
                       u"802.3 optics.\r\n"
                       u"Which components should be chosen? (Choose Two)",
-     .explanation = u"1000BASE-LX on single-mode fibre reaches 5 km, enough for 3 km. 1000BASE-SX on "
-                    u"multimode reaches only a few hundred metres, and 1000BASE-T over twisted pair only "
+     .explanation = u"1000BASE-LX on single-mode fiber reaches 5 km, enough for 3 km. 1000BASE-SX on "
+                    u"multimode reaches only a few hundred meters, and 1000BASE-T over twisted pair only "
                     u"100 m.",
      .answer_type = u"multi_answer",
      .choices = {{
-         {u"0", u"Multimode fibre"},
-         {u"1", u"Single-mode fibre"},
+         {u"0", u"Multimode fiber"},
+         {u"1", u"Single-mode fiber"},
          {u"0", u"1000BASE-SX transceivers"},
          {u"1", u"1000BASE-LX transceivers"},
          {u"0", u"Category 6 twisted pair"},

@@ -1,7 +1,8 @@
 #include "bank/question_source.h"
 
-// Slots 51 to 100 of the question bank: IPv4 addressing and subnetting, IPv6 addressing,
-// ARP and ICMP.
+// Slots 51 to 100 of the question bank: IPv4 addressing and subnetting, IPv6 addressing and
+// routing, ARP and ICMP, Power over Ethernet, QoS, link aggregation, first-hop redundancy and
+// software-defined networking.
 // The content keeps one question per block, laid out by hand.
 // clang-format off
 namespace bank {
@@ -24,7 +25,7 @@ const QuestionBlock kQuestions051To100 = {{
     // 52
     {.question_text = u"A router answers ARP requests for addresses of hosts on another network, "
                       u"replying with its own MAC address.\r\n"
-                      u"What is this behaviour called?",
+                      u"What is this behavior called?",
      .explanation = u"With proxy ARP the router replies on behalf of the remote hosts, so the sender "
                     u"hands those frames to the router, which then routes the packets onward.",
      .answer_type = u"single_answer",
@@ -47,17 +48,18 @@ const QuestionBlock kQuestions051To100 = {{
          {u"0", u"10.20.64.255"},
      }}},
     // 54
-    {.question_text = u"How many usable host addresses does a single /27 IPv4 subnet provide?",
-     .explanation = u"A /27 leaves 5 host bits: 2^5 = 32 addresses, minus the network and broadcast "
-                    u"addresses, gives 30 usable hosts.",
+    {.question_text = u"How much power can an IEEE 802.3at (Type 2) PSE supply at each of its ports?",
+     .explanation = u"A Type 2 PSE supplies up to 30 W per port, of which 25.5 W is assured at the device "
+                    u"after cable loss; 15.4 W is Type 1 (802.3af), and 60 W and 90 W are 802.3bt Types 3 "
+                    u"and 4.",
      .answer_type = u"single_answer",
      .choices = {{
-         {u"0", u"32"},
-         {u"0", u"16"},
-         {u"0", u"62"},
-         {u"0", u"14"},
-         {u"1", u"30"},
-         {u"0", u"28"},
+         {u"0", u"15.4 W"},
+         {u"0", u"25.5 W"},
+         {u"0", u"60 W"},
+         {u"0", u"90 W"},
+         {u"1", u"30 W"},
+         {u"0", u"12.95 W"},
      }}},
     // 55
     {.question_text = u"The address 172.32.10.5 lies within one of the RFC 1918 private IPv4 address "
@@ -98,18 +100,18 @@ const QuestionBlock kQuestions051To100 = {{
          {u"1", u"2001:db8::ff00:42:8329"},
      }}},
     // 58
-    {.question_text = u"Which wildcard mask matches exactly the addresses of the subnet "
-                      u"192.168.10.64/26?",
-     .explanation = u"A wildcard mask is the inverse of the subnet mask: 255.255.255.255 minus "
-                    u"255.255.255.192 gives 0.0.0.63, so the last 6 bits are ignored.",
+    {.question_text = u"Which DSCP marking is normally given to the packets that carry voice payload?",
+     .explanation = u"Voice payload is marked Expedited Forwarding, EF, DSCP 46 (binary 101110), for low "
+                    u"delay and jitter; AF41 (34) usually marks interactive video, CS6 (48) network control, "
+                    u"and 0 is best effort.",
      .answer_type = u"single_answer",
      .choices = {{
-         {u"0", u"255.255.255.192"},
-         {u"1", u"0.0.0.63"},
-         {u"0", u"0.0.0.64"},
-         {u"0", u"0.0.0.127"},
-         {u"0", u"0.0.0.31"},
-         {u"0", u"0.0.0.255"},
+         {u"0", u"AF41 (decimal 34)"},
+         {u"1", u"EF (decimal 46)"},
+         {u"0", u"CS3 (decimal 24)"},
+         {u"0", u"CS6 (decimal 48)"},
+         {u"0", u"Default, CS0 (decimal 0)"},
+         {u"0", u"AF11 (decimal 10)"},
      }}},
     // 59
     {.question_text = u"A router has the networks 10.1.4.0/24, 10.1.5.0/24, 10.1.6.0/24 and "
@@ -207,7 +209,7 @@ const QuestionBlock kQuestions051To100 = {{
                     u"has no broadcast.",
      .answer_type = u"multi_answer",
      .choices = {{
-         {u"1", u"Resolving a neighbour's link-layer address from its IPv6 address"},
+         {u"1", u"Resolving a neighbor's link-layer address from its IPv6 address"},
          {u"1", u"Discovering on-link routers and prefixes through router advertisements"},
          {u"0", u"Leasing addresses from a central server that records every assignment"},
          {u"0", u"Translating host names into IPv6 addresses"},
@@ -242,18 +244,20 @@ const QuestionBlock kQuestions051To100 = {{
          {u"1", u"Time exceeded"},
      }}},
     // 68
-    {.question_text = u"A workstation is configured with the address 192.168.1.100/28.\r\n"
-                      u"What is the range of usable host addresses on its subnet?",
-     .explanation = u"A /28 makes blocks of 16: 100 falls in 96 to 111, where .96 is the network and "
-                    u".111 the broadcast address, leaving .97 to .110 for hosts.",
+    {.question_text = u"An edge router must send every IPv6 packet that matches no more specific route to "
+                      u"its upstream provider.\r\n"
+                      u"Which destination prefix should that static default route have?",
+     .explanation = u"The IPv6 default route is ::/0, a zero-length prefix that matches every address; "
+                    u"::/128 is the unspecified address, ::1/128 the loopback, 0.0.0.0/0 the IPv4 default, "
+                    u"and fe80::/10 and ff00::/8 are link-local and multicast.",
      .answer_type = u"single_answer",
      .choices = {{
-         {u"0", u"192.168.1.96 to 192.168.1.111"},
-         {u"1", u"192.168.1.97 to 192.168.1.110"},
-         {u"0", u"192.168.1.101 to 192.168.1.114"},
-         {u"0", u"192.168.1.97 to 192.168.1.111"},
-         {u"0", u"192.168.1.96 to 192.168.1.110"},
-         {u"0", u"192.168.1.1 to 192.168.1.254"},
+         {u"0", u"0.0.0.0/0"},
+         {u"1", u"::/0"},
+         {u"0", u"::/128"},
+         {u"0", u"::1/128"},
+         {u"0", u"fe80::/10"},
+         {u"0", u"ff00::/8"},
      }}},
     // 69
     {.question_text = u"A host is configured as 10.0.0.10/24 with the default gateway 10.0.1.1.\r\n"
@@ -311,19 +315,20 @@ const QuestionBlock kQuestions051To100 = {{
          {u"0", u"65,534"},
      }}},
     // 73
-    {.question_text = u"An administrator must split 192.168.10.0/24 into six equal subnets, each as "
-                      u"large as possible.\r\n"
-                      u"Which subnet mask should be used?",
-     .explanation = u"Six subnets need 3 borrowed bits (2^3 = 8 is enough, 2^2 = 4 is too few), "
-                    u"giving /27 = 255.255.255.224 with 30 usable hosts each.",
+    {.question_text = u"Two switches are joined by an LACP (IEEE 802.1AX) bundle of four 1 Gb/s links.\r\n"
+                      u"What is the highest throughput a single TCP session between two hosts can reach "
+                      u"across the bundle?",
+     .explanation = u"A bundle hashes each flow (on its addresses and ports, for example) onto one member "
+                    u"link to keep its frames in order, so one session tops out at 1 Gb/s; many flows "
+                    u"together can use all 4 Gb/s, and no frame is split or sent round-robin.",
      .answer_type = u"single_answer",
      .choices = {{
-         {u"0", u"255.255.255.192"},
-         {u"1", u"255.255.255.224"},
-         {u"0", u"255.255.255.240"},
-         {u"0", u"255.255.255.248"},
-         {u"0", u"255.255.254.0"},
-         {u"0", u"255.255.255.128"},
+         {u"0", u"About 4 Gb/s, because frames are sent round-robin across all four member links"},
+         {u"1", u"About 1 Gb/s, because every frame of one flow is hashed onto the same member link"},
+         {u"0", u"About 2 Gb/s, because the bundle pairs its links, one pair for each direction"},
+         {u"0", u"About 4 Gb/s, because each frame is sent on whichever member link is least busy"},
+         {u"0", u"About 3 Gb/s, because LACP holds one member link in standby as a spare"},
+         {u"0", u"About 4 Gb/s, because each frame is split into pieces sent on all links at once"},
      }}},
     // 74
     {.question_text = u"Which of the following is the IPv6 loopback address?",
@@ -379,7 +384,7 @@ const QuestionBlock kQuestions051To100 = {{
          {u"0", u"Static entries expire after the same timeout as dynamic ones"},
      }}},
     // 78
-    {.question_text = u"An IPv6 host needs the link-layer address of a neighbour on its link.\r\n"
+    {.question_text = u"An IPv6 host needs the link-layer address of a neighbor on its link.\r\n"
                       u"It finds it by broadcasting an ARP request to every host on the link.",
      .explanation = u"False. IPv6 has neither ARP nor broadcast: the host sends an ICMPv6 Neighbor "
                     u"Solicitation to the target's solicited-node multicast address.",
@@ -402,7 +407,7 @@ const QuestionBlock kQuestions051To100 = {{
          {u"0", u"ff05::1:ff45:6789"},
      }}},
     // 80
-    {.question_text = u"An engineer summarises the networks 192.168.16.0/24 through 192.168.23.0/24 "
+    {.question_text = u"An engineer summarizes the networks 192.168.16.0/24 through 192.168.23.0/24 "
                       u"as 192.168.16.0/20.\r\n"
                       u"This summary covers exactly those eight networks and no other addresses.",
      .explanation = u"False. The eight networks share their first 21 bits (third octets 16 to 23 are "
@@ -418,17 +423,20 @@ const QuestionBlock kQuestions051To100 = {{
          {u"1", u"False"},
      }}},
     // 81
-    {.question_text = u"A host has the address 172.16.100.200 with the subnet mask 255.255.240.0.\r\n"
-                      u"To which subnet does the host belong?",
-     .explanation = u"255.255.240.0 is /20, so the third octet steps in 16s (96, 112, ...); 100 lies "
-                    u"in 96 to 111, giving 172.16.96.0/20 with broadcast 172.16.111.255.",
+    {.question_text = u"Routers 10.1.1.2 and 10.1.1.3 run VRRP for the LAN 10.1.1.0/24, with the virtual "
+                      u"address 10.1.1.1.\r\n"
+                      u"Which default gateway should the hosts on the LAN be configured with?",
+     .explanation = u"Hosts use the virtual address 10.1.1.1: the master answers ARP for it with the "
+                    u"virtual MAC, so a failover needs no host change; a real address is lost with its "
+                    u"router, 10.1.1.255 is the LAN broadcast, and 224.0.0.18 only carries VRRP "
+                    u"advertisements.",
      .answer_type = u"single_answer",
      .choices = {{
-         {u"0", u"172.16.100.0/20"},
-         {u"0", u"172.16.64.0/20"},
-         {u"0", u"172.16.112.0/20"},
-         {u"1", u"172.16.96.0/20"},
-         {u"0", u"172.16.0.0/16"},
+         {u"0", u"10.1.1.2, the real address of the router that is currently master"},
+         {u"0", u"224.0.0.18, the multicast address the routers send VRRP advertisements to"},
+         {u"0", u"10.1.1.2 on half of the hosts and 10.1.1.3 on the rest, to share the load"},
+         {u"1", u"10.1.1.1, the virtual address shared by the two routers"},
+         {u"0", u"10.1.1.255, so that whichever router is active receives the packets"},
      }}},
     // 82
     {.question_text = u"A colleague describes how the ping utility reaches its target.\r\n"
@@ -547,18 +555,18 @@ const QuestionBlock kQuestions051To100 = {{
          {u"0", u"Both belong to 192.168.5.0/24, so they need no default gateway"},
      }}},
     // 91
-    {.question_text = u"Which of the following are valid compressed forms of "
-                      u"2001:0db8:0000:0000:0001:0000:0000:0001? (Select two)",
-     .explanation = u"Either zero run may become :: (never both), so 2001:db8::1:0:0:1 and "
-                    u"2001:db8:0:0:1::1 are valid; the recommended form compresses the first run.",
+    {.question_text = u"Which statements about IPv6 routing with OSPFv3 and RIPng are true? (Select two)",
+     .explanation = u"RIPng sends to ff02::9 on UDP 521 (ff02::5 is OSPF, 520 is RIPv2), and OSPFv3 keeps "
+                    u"a 32-bit router ID, set by hand on an IPv6-only router; next hops are link-local, "
+                    u"RIPng keeps the 15-hop limit, and no IPv4 interface address is needed.",
      .answer_type = u"multi_answer",
      .choices = {{
-         {u"1", u"2001:db8::1:0:0:1"},
-         {u"0", u"2001:db8::1::1"},
-         {u"0", u"2001:db8::1:1"},
-         {u"0", u"2001:db8:0:1:0:0:1"},
-         {u"1", u"2001:db8:0:0:1::1"},
-         {u"0", u"2001:db8:0:0:10::1"},
+         {u"1", u"RIPng sends its updates to ff02::9 using UDP port 521"},
+         {u"0", u"Routes from RIPng or OSPFv3 use the neighbor's global unicast address as their next hop"},
+         {u"0", u"RIPng sends its updates to ff02::5 using UDP port 520"},
+         {u"0", u"OSPFv3 needs an IPv4 address on every interface before it can form adjacencies"},
+         {u"1", u"The OSPFv3 router ID is a 32-bit number, even on a router that has only IPv6 addresses"},
+         {u"0", u"RIPng raises the maximum hop count to 255 to suit larger IPv6 networks"},
      }}},
     // 92
     {.question_text = u"How many /26 subnets can be created from a single /22 address block?",
@@ -574,20 +582,21 @@ const QuestionBlock kQuestions051To100 = {{
          {u"0", u"12"},
      }}},
     // 93
-    {.question_text = u"A filter entry matches the source 172.16.4.0 with the wildcard mask 0.0.3.255.\r\n"
-                      u"A 0 bit in the wildcard means the bit must match, and a 1 bit means it is "
-                      u"ignored.\r\n"
-                      u"Which of these source addresses does the entry match?",
-     .explanation = u"Wildcard 0.0.3.255 ignores the low 2 bits of the third octet and the whole last "
-                    u"octet, so it matches 172.16.4.0 to 172.16.7.255.",
+    {.question_text = u"A campus network is moved to software-defined networking.\r\n"
+                      u"A central controller now holds the network-wide view, while the switches keep "
+                      u"forwarding traffic in hardware.\r\n"
+                      u"Which task belongs to the controller in this design?",
+     .explanation = u"SDN separates the planes: the controller runs the control plane, computing paths and "
+                    u"installing flow rules through a southbound interface, while each switch's data plane "
+                    u"looks up, queues, rewrites and forwards the user traffic itself.",
      .answer_type = u"single_answer",
      .choices = {{
-         {u"1", u"172.16.6.77"},
-         {u"0", u"172.16.8.1"},
-         {u"0", u"172.16.3.255"},
-         {u"0", u"172.17.4.1"},
-         {u"0", u"172.16.12.5"},
-         {u"0", u"172.16.0.4"},
+         {u"1", u"Computing forwarding decisions and installing flow rules in the switches"},
+         {u"0", u"Carrying every packet of user traffic between the switches itself"},
+         {u"0", u"Looking up each arriving frame in a switch's forwarding table at line rate"},
+         {u"0", u"Serializing frames onto each physical link and computing their frame check sequence"},
+         {u"0", u"Queuing and dropping packets on a congested switch egress port as they arrive"},
+         {u"0", u"Decrementing the hop limit of every routed packet and sending it out the chosen port"},
      }}},
     // 94
     {.question_text = u"Which of the following IPv6 addresses are multicast addresses? (Choose all "
@@ -605,19 +614,21 @@ const QuestionBlock kQuestions051To100 = {{
          {u"0", u"fd00::ff02"},
      }}},
     // 95
-    {.question_text = u"The subnet 192.168.40.0/22 is assigned to a building.\r\n"
-                      u"An administrator checks candidate addresses for the hosts there.\r\n"
-                      u"Which of them are usable host addresses in this subnet? (Choose Three)",
-     .explanation = u"A /22 spans 192.168.40.0 to 192.168.43.255; only those two ends are reserved, "
-                    u"so .41.0 and .42.255 are ordinary hosts, while 192.168.44.1 lies outside.",
+    {.question_text = u"An office WAN link carries voice calls, video meetings and large backups.\r\n"
+                      u"Calls break up whenever a backup runs, so the administrator plans to deploy QoS.\r\n"
+                      u"Which statements about QoS are true? (Choose Three)",
+     .explanation = u"Marking sets a DSCP value that later hops classify on, and a strict priority queue "
+                    u"sends voice ahead of backups; QoS creates no bandwidth but only picks what waits or "
+                    u"drops under congestion. DSCP survives hops unless re-marked, and an unlimited "
+                    u"priority queue can starve other traffic.",
      .answer_type = u"multi_answer",
      .choices = {{
-         {u"1", u"192.168.41.0"},
-         {u"0", u"192.168.40.0"},
-         {u"1", u"192.168.42.255"},
-         {u"0", u"192.168.43.255"},
-         {u"0", u"192.168.44.1"},
-         {u"1", u"192.168.43.254"},
+         {u"1", u"Marking sets a DSCP value in the IP header so that later devices can classify the traffic"},
+         {u"0", u"QoS raises the link's capacity, so the backups finish sooner while the calls stay clear"},
+         {u"1", u"A strict priority queue lets voice packets leave ahead of queued backup traffic"},
+         {u"0", u"A voice priority queue needs no limit, since it can never starve other traffic"},
+         {u"0", u"Each router hop removes the DSCP marking, so every hop must classify and mark again"},
+         {u"1", u"QoS cannot add bandwidth; it decides which traffic is delayed or dropped under congestion"},
      }}},
     // 96
     {.question_text = u"Which IPv6 address type delivers a packet to the nearest one of several "

@@ -1,6 +1,7 @@
 #include "bank/question_source.h"
 
-// Slots 101 to 150 of the question bank: routing, route selection, DHCP, DNS, NAT and PAT.
+// Slots 101 to 150 of the question bank: routing, route selection, DHCP, DNS, NAT and PAT, with one
+// question each on cloud service models, hypervisors, VRRP, TCP flow control and PoE budgets.
 // The content keeps one question per block, laid out by hand.
 // clang-format off
 namespace bank {
@@ -49,17 +50,17 @@ const QuestionBlock kQuestions101To150 = {{
      }}},
     // 104
     {.question_text = u"Which of the following is a characteristic of a distance-vector routing protocol?",
-     .explanation = u"A distance-vector router knows only the distances its neighbours report (plus its own "
+     .explanation = u"A distance-vector router knows only the distances its neighbors report (plus its own "
                     u"link cost); flooding, a full topology database, SPF, DR election and areas belong to "
                     u"link-state protocols.",
      .answer_type = u"single_answer",
      .choices = {{
-         {u"1", u"Each router learns routes from distances its neighbours advertise, without a map of the "
+         {u"1", u"Each router learns routes from distances its neighbors advertise, without a map of the "
                 u"whole network"},
          {u"0", u"Every router floods link-state advertisements to all routers in its area"},
          {u"0", u"Each router runs the shortest path first algorithm over a complete topology database"},
          {u"0", u"Routers elect a designated router on every multi-access segment"},
-         {u"0", u"Neighbours form adjacencies and synchronise identical topology databases"},
+         {u"0", u"Neighbors form adjacencies and synchronize identical topology databases"},
          {u"0", u"The network is divided into a backbone area and other areas attached to it"},
      }}},
     // 105
@@ -89,8 +90,8 @@ const QuestionBlock kQuestions101To150 = {{
          {u"0", u"TCP, port 69 on the server and a random port on the client"},
      }}},
     // 107
-    {.question_text = u"A router holds a static route 172.16.0.0/16 (distance 1), an OSPF route "
-                      u"172.16.20.0/24 (distance 110)\r\n"
+    {.question_text = u"A router holds these three routes:\r\n"
+                      u"a static route 172.16.0.0/16 (distance 1), an OSPF route 172.16.20.0/24 (distance 110) "
                       u"and a RIP route 172.16.20.0/25 (distance 120).\r\n"
                       u"Which route does it use to forward a packet addressed to 172.16.20.77?",
      .explanation = u"All three routes match 172.16.20.77 (172.16.20.0/25 covers .0 - .127). The longest "
@@ -104,18 +105,19 @@ const QuestionBlock kQuestions101To150 = {{
          {u"1", u"The RIP route, because it is the longest matching prefix"},
      }}},
     // 108
-    {.question_text = u"A host can ping the remote server 203.0.113.10, but ping www.example.com fails with "
-                      u"an error that the name cannot be resolved.\r\n"
-                      u"What is the most likely cause?",
-     .explanation = u"Reaching a remote address by IP proves that addressing, the default gateway and the "
-                    u"path work; only name resolution fails, which points to a wrong or unreachable DNS "
-                    u"server setting.",
+    {.question_text = u"A company's staff use an email and calendar application in a web browser; the provider "
+                      u"runs the servers, storage, operating systems and the application itself.\r\n"
+                      u"Which model describes this arrangement?",
+     .explanation = u"In SaaS the provider runs the whole stack, application included, and the customer only "
+                    u"uses it; with PaaS the customer still deploys its own applications, with IaaS it also "
+                    u"manages the operating systems, and on-premises software runs on the company's own "
+                    u"servers.",
      .answer_type = u"single_answer",
      .choices = {{
-         {u"0", u"The host's default gateway is wrong"},
-         {u"0", u"The host's subnet mask is wrong"},
-         {u"0", u"The host's network cable is faulty"},
-         {u"1", u"The host's DNS server address is wrong or that server is unreachable"},
+         {u"0", u"Infrastructure as a service (IaaS)"},
+         {u"0", u"Platform as a service (PaaS)"},
+         {u"0", u"On-premises software on the company's own servers"},
+         {u"1", u"Software as a service (SaaS)"},
      }}},
     // 109
     {.question_text = u"A DHCP server on another subnet receives a client's DHCPDISCOVER broadcast without "
@@ -251,7 +253,7 @@ const QuestionBlock kQuestions101To150 = {{
          {u"0", u"Request, Acknowledge, Discover, Offer"},
      }}},
     // 119
-    {.question_text = u"Router R1 learned the RIP route to 10.5.0.0/16 from neighbour R2, on its interface "
+    {.question_text = u"Router R1 learned the RIP route to 10.5.0.0/16 from neighbor R2, on its interface "
                       u"toward R2.\r\n"
                       u"With simple split horizon (no poison reverse), what does R1 do with that route in "
                       u"updates sent out of that interface?",
@@ -273,9 +275,9 @@ const QuestionBlock kQuestions101To150 = {{
                     u"distance-vector traits.",
      .answer_type = u"single_answer",
      .choices = {{
-         {u"0", u"Routers send their whole routing table to their neighbours every 30 seconds"},
+         {u"0", u"Routers send their whole routing table to their neighbors every 30 seconds"},
          {u"0", u"A path may be at most 15 hops long"},
-         {u"0", u"Routes are learned only from the distances that neighbours advertise"},
+         {u"0", u"Routes are learned only from the distances that neighbors advertise"},
          {u"1", u"Each router builds a database of the topology and runs the SPF algorithm on it"},
          {u"0", u"Split horizon is its main protection against routing loops"},
          {u"0", u"Hop count is the only metric it can use"},
@@ -284,16 +286,16 @@ const QuestionBlock kQuestions101To150 = {{
     {.question_text = u"Which of the following is a characteristic of a link-state routing protocol such "
                       u"as OSPF?",
      .explanation = u"A link-state router floods a link-state advertisement as soon as a link changes, so "
-                    u"every router quickly recomputes its paths; the other behaviours describe "
+                    u"every router quickly recomputes its paths; the other behaviors describe "
                     u"distance-vector protocols such as RIP.",
      .answer_type = u"single_answer",
      .choices = {{
          {u"0", u"Full routing tables are broadcast to 255.255.255.255 at fixed intervals"},
          {u"0", u"Every route is limited to 15 hops"},
          {u"0", u"A router knows only the next hop and distance, never the topology beyond its "
-                u"neighbours"},
+                u"neighbors"},
          {u"1", u"Changes are flooded as link-state advertisements, so routers converge quickly"},
-         {u"0", u"Routers add one to each distance a neighbour reports and keep the smallest"},
+         {u"0", u"Routers add one to each distance a neighbor reports and keep the smallest"},
      }}},
     // 122
     {.question_text = u"Which DNS record type maps an IP address back to a host name for reverse lookups?",
@@ -324,23 +326,23 @@ const QuestionBlock kQuestions101To150 = {{
          {u"0", u"8 hours"},
      }}},
     // 124
-    {.question_text = u"A router learns the same prefix, with the same length, from two different routing "
-                      u"protocols. What does it use to choose between them?",
-     .explanation = u"Metrics of different protocols cannot be compared, so the router prefers the source "
-                    u"with the lower administrative distance, a preference value set for each route "
-                    u"source.",
+    {.question_text = u"Which statement describes a type 1 hypervisor, as opposed to a type 2 hypervisor?",
+     .explanation = u"A type 1 (bare-metal) hypervisor is installed directly on the hardware, typical of "
+                    u"data-center servers; a type 2 (hosted) hypervisor runs as an application on a host "
+                    u"operating system, typical of desktops. Both can run several guests with different "
+                    u"operating systems and use processor virtualization support.",
      .answer_type = u"single_answer",
      .choices = {{
-         {u"0", u"The metric, whichever number is lower"},
-         {u"0", u"The lowest next-hop IP address"},
-         {u"0", u"Whichever route was learned first"},
-         {u"0", u"The interface with the highest bandwidth"},
-         {u"1", u"The administrative distance of each route source"},
-         {u"0", u"The router ID of the advertising neighbour"},
+         {u"0", u"It runs as an application on top of a general-purpose host operating system"},
+         {u"0", u"It requires every virtual machine to run the same operating system as the host"},
+         {u"0", u"It emulates all hardware in software and cannot use processor virtualization support"},
+         {u"0", u"It is meant mainly for desktops and laptops rather than for data-center servers"},
+         {u"1", u"It runs directly on the server hardware, with no host operating system beneath it"},
+         {u"0", u"It can run only one virtual machine at a time"},
      }}},
     // 125
     {.question_text = u"Which of the following must agree for two OSPF routers on a shared Ethernet segment "
-                      u"to become neighbours? (Check all that apply)",
+                      u"to become neighbors? (Check all that apply)",
      .explanation = u"Hellos must carry the same area ID, hello and dead intervals, subnet mask and "
                     u"authentication; priorities may differ, and router IDs must be unique, not equal.",
      .answer_type = u"multi_answer",
@@ -363,13 +365,13 @@ const QuestionBlock kQuestions101To150 = {{
          {u"0", u"Dynamic NAT from a pool of public addresses"},
          {u"1", u"Static NAT"},
          {u"0", u"Proxy ARP"},
-         {u"0", u"Route summarisation"},
+         {u"0", u"Route summarization"},
          {u"0", u"A DHCP reservation"},
      }}},
     // 127
-    {.question_text = u"Each OSPF interface cost is 1000 Mbps divided by the link speed, and a path's cost "
+    {.question_text = u"Each OSPF interface cost is 1000 Mb/s divided by the link speed, and a path's cost "
                       u"is the sum of its link costs.\r\n"
-                      u"Path 1 is one 10 Mbps link; path 2 is three 1 Gbps links; path 3 is two 100 Mbps "
+                      u"Path 1 is one 10 Mb/s link; path 2 is three 1 Gb/s links; path 3 is two 100 Mb/s "
                       u"links.\r\n"
                       u"Which path does OSPF select, and what is its total cost?",
      .explanation = u"Costs: path 1 = 1000/10 = 100; path 2 = 3 x (1000/1000) = 3; path 3 = 2 x "
@@ -384,17 +386,20 @@ const QuestionBlock kQuestions101To150 = {{
          {u"1", u"Path 2, cost 3"},
      }}},
     // 128
-    {.question_text = u"Hosts on 10.1.20.0/24 get no address; the DHCP server 10.1.99.5, on another subnet, "
-                      u"already has a scope for 10.1.20.0/24.\r\n"
-                      u"What must be configured on the router interface that faces 10.1.20.0/24?",
-     .explanation = u"Clients broadcast their DHCP messages and routers do not forward broadcasts, so a "
-                    u"relay agent on that interface must pass them to 10.1.99.5 as unicast.",
+    {.question_text = u"Routers R1 (VRRP master) and R2 (backup) share the virtual address 10.1.10.1, which "
+                      u"the hosts on 10.1.10.0/24 use as their default gateway.\r\n"
+                      u"What happens when R1 fails?",
+     .explanation = u"When the master's advertisements stop, the backup becomes master and takes over both the "
+                    u"virtual IP address and the virtual MAC address, so the hosts keep the same gateway and "
+                    u"ARP entry; no host setting, DHCP renewal or ARP timeout is involved.",
      .answer_type = u"single_answer",
      .choices = {{
-         {u"0", u"A static default route toward 10.1.99.5"},
-         {u"0", u"A NAT pool for the 10.1.20.0/24 hosts"},
-         {u"0", u"A DNS forwarder pointing at 10.1.99.5"},
-         {u"1", u"A DHCP relay agent that forwards client requests to 10.1.99.5"},
+         {u"0", u"Each host must be reconfigured to use R2's own interface address as its default gateway"},
+         {u"0", u"The hosts lose access to other subnets until their DHCP leases renew"},
+         {u"0", u"R2 answers for 10.1.10.1 with its own MAC address, so hosts wait for their ARP entries to "
+                u"expire"},
+         {u"1", u"R2 becomes master and takes over 10.1.10.1 and its virtual MAC address; hosts change "
+                u"nothing"},
      }}},
     // 129
     {.question_text = u"A resolver with an empty cache resolves www.example.org by iterative queries.\r\n"
@@ -475,19 +480,20 @@ const QuestionBlock kQuestions101To150 = {{
          {u"0", u"Translates each client's private address into a public address"},
      }}},
     // 135
-    {.question_text = u"Routes: 192.168.0.0/16 via R1, 192.168.32.0/19 via R2, 192.168.40.0/21 via R3, "
-                      u"192.168.48.0/20 via R4, 0.0.0.0/0 via R5.\r\n"
-                      u"To which next hop is a packet for 192.168.47.200 sent?",
-     .explanation = u"The destination matches /16, /19 (32.0 - 63.255), /21 (40.0 - 47.255) and the default, "
-                    u"not /20 (48.0 - 63.255); the longest match, 192.168.40.0/21, sends it to R3.",
+    {.question_text = u"During a bulk transfer, the receiving application falls behind, and the receiving "
+                      u"host advertises a TCP window of 0 in its acknowledgments.\r\n"
+                      u"What does the sending host do?",
+     .explanation = u"The receive window is how many more bytes the receiver can buffer; at 0 the sender must "
+                    u"stop sending data and only probe until a window update opens it again. It is flow "
+                    u"control, not a sign of loss, an error or a reason to reset or reconnect.",
      .answer_type = u"single_answer",
      .choices = {{
-         {u"0", u"R1"},
-         {u"0", u"R2"},
-         {u"1", u"R3"},
-         {u"0", u"R4"},
-         {u"0", u"R5"},
-         {u"0", u"None; the packet is dropped"},
+         {u"0", u"It closes the connection with a RST segment"},
+         {u"0", u"It halves its congestion window and goes on sending at the lower rate"},
+         {u"1", u"It stops sending data and sends only window probes until a nonzero window is advertised"},
+         {u"0", u"It retransmits all unacknowledged segments at once"},
+         {u"0", u"It keeps sending, and the receiver discards what does not fit in its buffer"},
+         {u"0", u"It starts a new three-way handshake to negotiate a larger window"},
      }}},
     // 136
     {.question_text = u"Which of the following statements about a DNS CNAME record are true?",
@@ -520,7 +526,7 @@ const QuestionBlock kQuestions101To150 = {{
     {.question_text = u"An OSPF router has some interfaces in area 0 and others in area 1.\r\n"
                       u"What is this router called?",
      .explanation = u"A router with interfaces in the backbone and in another area is an area border "
-                    u"router; it summarises and passes routing information between the areas.",
+                    u"router; it summarizes and passes routing information between the areas.",
      .answer_type = u"single_answer",
      .choices = {{
          {u"0", u"Designated router"},
@@ -548,7 +554,7 @@ const QuestionBlock kQuestions101To150 = {{
      .answer_type = u"single_answer",
      .choices = {{
          {u"0", u"To share traffic equally with a dynamic route to the same prefix"},
-         {u"0", u"To advertise a static route to neighbours through a routing protocol"},
+         {u"0", u"To advertise a static route to neighbors through a routing protocol"},
          {u"0", u"To move a route automatically to whichever interface is least loaded"},
          {u"1", u"To act as a backup that is used only when the preferred route is lost"},
      }}},
@@ -654,19 +660,20 @@ const QuestionBlock kQuestions101To150 = {{
          {u"0", u"Multicast query"},
      }}},
     // 148
-    {.question_text = u"A router must advertise 172.20.16.0/24, 172.20.17.0/24, 172.20.18.0/24 and "
-                      u"172.20.19.0/24.\r\n"
-                      u"Which single summary route covers exactly these four networks?",
-     .explanation = u"The third octets 16 - 19 share their first six bits (000100xx), so 16 + 6 = 22 bits: "
-                    u"172.20.16.0/22 covers 172.20.16.0 - 172.20.19.255, no more and no less.",
+    {.question_text = u"A switch has a 740 W PoE budget and reserves each device's class power: 20 phones in "
+                      u"class 2 (7 W), 8 access points in class 4 (30 W) and 4 cameras in class 6 (60 W).\r\n"
+                      u"How many watts of the budget remain for further devices?",
+     .explanation = u"Reserved: 20 x 7 + 8 x 30 + 4 x 60 = 140 + 240 + 240 = 620 W, so 740 - 620 = 120 W "
+                    u"remain. 620 W is the amount used, and 202.2 W comes from the smaller device-side "
+                    u"figures (6.49, 25.5 and 51 W) instead of the reserved class power.",
      .answer_type = u"single_answer",
      .choices = {{
-         {u"0", u"172.20.0.0/16"},
-         {u"0", u"172.20.16.0/20"},
-         {u"1", u"172.20.16.0/22"},
-         {u"0", u"172.20.16.0/23"},
-         {u"0", u"172.20.18.0/22"},
-         {u"0", u"172.20.16.0/21"},
+         {u"0", u"620 W"},
+         {u"0", u"202.2 W"},
+         {u"1", u"120 W"},
+         {u"0", u"180 W"},
+         {u"0", u"240 W"},
+         {u"0", u"None; the budget is exceeded by 48 W"},
      }}},
     // 149
     {.question_text = u"An edge router uses PAT for all inside hosts and has no static mappings. An outside "

@@ -1,7 +1,8 @@
 #include "bank/question_source.h"
 
 // Slots 151 to 200 of the question bank: access control lists, wireless LANs, WAN links,
-// network services, security basics and troubleshooting.
+// network services, security basics, troubleshooting, link aggregation, TCP connection setup,
+// cloud and virtualization, and configuration as code.
 // The content keeps one question per block, laid out by hand.
 // clang-format off
 namespace bank {
@@ -52,21 +53,24 @@ const QuestionBlock kQuestions151To200 = {{
          {u"0", u"They end with an implicit permit of all other traffic"},
      }}},
     // 154
-    {.question_text = u"An access control entry must match every host in the subnet 172.16.32.0 with "
-                      u"mask 255.255.224.0 (/19).\r\n"
-                      u"Which wildcard mask should be paired with the address 172.16.32.0?",
-     .explanation = u"The wildcard mask is the subnet mask inverted: 255.255.255.255 - 255.255.224.0 "
-                    u"= 0.0.31.255.\r\n"
-                    u"Its 0 bits (the first 19) must match and its 1 bits are ignored, so it covers "
-                    u"172.16.32.0 to 172.16.63.255.",
+    {.question_text = u"A company moves its web servers to an infrastructure as a service (IaaS) offering "
+                      u"from a public cloud provider.\r\n"
+                      u"Which of the following does the company, not the provider, remain responsible for "
+                      u"managing?",
+     .explanation = u"In IaaS the provider runs the facility, physical servers, storage, network and "
+                    u"virtualization layer; the customer manages everything from the guest operating "
+                    u"system up: runtime, applications and data.\r\n"
+                    u"Hardware, hypervisor, power and cooling stay with the provider, and a provider that "
+                    u"also runs the applications is offering SaaS, not IaaS.",
      .answer_type = u"single_answer",
      .choices = {{
-         {u"1", u"0.0.31.255"},
-         {u"0", u"0.0.32.255"},
-         {u"0", u"0.0.63.255"},
-         {u"0", u"255.255.224.0"},
-         {u"0", u"0.0.15.255"},
-         {u"0", u"0.0.0.255"},
+         {u"1", u"The guest operating systems, their patches and the applications installed on them"},
+         {u"0", u"The physical servers and storage arrays in the provider's data center"},
+         {u"0", u"The hypervisor that runs the company's virtual machines"},
+         {u"0", u"Power, cooling and physical security of the data center"},
+         {u"0", u"The provider's physical switches, routers and cabling"},
+         {u"0", u"Nothing beyond billing, because the provider runs every layer, including the "
+                u"applications"},
      }}},
     // 155
     {.question_text = u"Which syslog severity level number is assigned to warning messages?",
@@ -81,10 +85,9 @@ const QuestionBlock kQuestions151To200 = {{
          {u"0", u"6"},
      }}},
     // 156
-    {.question_text = u"A company wants to control who may log in to its network devices, limit what "
-                      u"each\r\n"
-                      u"administrator may do once logged in, and keep a record of the commands they "
-                      u"run.\r\n"
+    {.question_text = u"A company wants to control who may log in to its network devices and limit what "
+                      u"each administrator may do once logged in.\r\n"
+                      u"It must also keep a record of the commands that the administrators run.\r\n"
                       u"Which three functions of the AAA framework provide this? (Choose Three)",
      .explanation = u"AAA stands for authentication (who you are), authorization (what you may do) and "
                     u"accounting (a record of what you did); availability is a goal of security, not an "
@@ -145,7 +148,7 @@ const QuestionBlock kQuestions151To200 = {{
                       u"and file transfer traffic.\r\n"
                       u"Which of these application protocols run over TCP? (Choose Three)",
      .explanation = u"SSH (TCP 22), Telnet (TCP 23) and FTP (TCP 21 for control) use TCP; TFTP uses UDP "
-                    u"port 69 and provides its own simple acknowledgements.",
+                    u"port 69 and provides its own simple acknowledgments.",
      .answer_type = u"single_answer",
      .choices = {{
          {u"0", u"TFTP"},
@@ -229,9 +232,8 @@ const QuestionBlock kQuestions151To200 = {{
      }}},
     // 166
     {.question_text = u"A switch access port uses port security with a maximum of one MAC address, "
-                      u"and its violation\r\n"
-                      u"action is to shut the port down. The port has already learned the MAC address "
-                      u"of the user's PC.\r\n"
+                      u"and its violation action is to shut the port down.\r\n"
+                      u"The port has already learned the MAC address of the user's PC.\r\n"
                       u"The user adds a small unmanaged switch and connects a second PC to it. What "
                       u"happens?",
      .explanation = u"With a maximum of one address, a frame from a second source MAC address is a "
@@ -288,11 +290,11 @@ const QuestionBlock kQuestions151To200 = {{
          {u"1", u"A visitor who follows an employee through a badge-controlled door"},
          {u"0", u"A device that floods the switch with frames from random source MAC addresses"},
          {u"1", u"A caller posing as the help desk who asks a user to read out a one-time code"},
-         {u"1", u"USB drives carrying malware left in the car park for employees to pick up and plug in"},
+         {u"1", u"USB drives carrying malware left in the parking lot for employees to pick up and plug in"},
      }}},
     // 170
     {.question_text = u"Which SNMP message type does an agent send unsolicited to report an event, with "
-                      u"no acknowledgement expected?",
+                      u"no acknowledgment expected?",
      .explanation = u"A trap is an unsolicited, unacknowledged notification from agent to manager (UDP "
                     u"162); Get, GetNext, GetBulk and Set are manager requests, and Response answers "
                     u"them.",
@@ -307,13 +309,13 @@ const QuestionBlock kQuestions151To200 = {{
      }}},
     // 171
     {.question_text = u"A user at a branch office cannot open the company intranet web site by its "
-                      u"name. The host's IP configuration shows\r\n"
-                      u"address 192.168.10.25/24, default gateway 192.168.10.1 and DNS server "
-                      u"10.0.0.53. From the same host,\r\n"
-                      u"pings to 192.168.10.1, to 10.0.0.53 and to the intranet web server 10.0.5.20 "
-                      u"all succeed, and the site opens\r\n"
-                      u"normally when its address is typed into the browser, but an nslookup query "
-                      u"for the site's name times out.\r\n"
+                      u"name.\r\n"
+                      u"The host's IP configuration shows the address 192.168.10.25/24, default gateway "
+                      u"192.168.10.1 and DNS server 10.0.0.53.\r\n"
+                      u"From the same host, pings to 192.168.10.1, to 10.0.0.53 and to the intranet web "
+                      u"server 10.0.5.20 all succeed.\r\n"
+                      u"The site opens normally when its address is typed into the browser, but an "
+                      u"nslookup query for the site's name times out.\r\n"
                       u"Which two are the most likely causes of the problem? (Select two)",
      .explanation = u"Pings prove that addressing, the gateway, routing and cabling work, and browsing by "
                     u"address proves the web service runs; only name resolution fails, so the DNS service "
@@ -428,26 +430,31 @@ const QuestionBlock kQuestions151To200 = {{
          {u"0", u"Stratum 16"},
      }}},
     // 179
-    {.question_text = u"An access control entry matches the address 10.10.8.0 with the wildcard mask "
-                      u"0.0.7.255.\r\n"
-                      u"The entry is checked against packets from several hosts.\r\n"
-                      u"Which source addresses does the entry match? (Choose Three)",
-     .explanation = u"Wildcard 0.0.7.255 ignores the last 11 bits, so the first 21 bits must equal "
-                    u"those of 10.10.8.0: the entry matches 10.10.8.0 to 10.10.15.255 (a /21).\r\n"
-                    u"10.10.7.255 lies just below this range and 10.10.16.1 just above it.",
+    {.question_text = u"Two switches are connected by four parallel Ethernet links.\r\n"
+                      u"The administrator bundles the links into one logical link using LACP (IEEE "
+                      u"802.1AX).\r\n"
+                      u"Which three statements about the bundle are true? (Choose Three)",
+     .explanation = u"LACP bundles full-duplex members, in practice of equal speed, into one logical link: spanning "
+                    u"tree sees a single link, and a failed member's flows move to the others while the "
+                    u"bundle stays up.\r\n"
+                    u"Two passive ends never start negotiating, so at least one end must be active, and "
+                    u"LACPDUs are sent periodically to keep checking every member.",
      .answer_type = u"multi_answer",
      .choices = {{
-         {u"0", u"10.10.7.255"},
-         {u"0", u"10.10.16.1"},
-         {u"1", u"10.10.8.1"},
-         {u"1", u"10.10.12.200"},
-         {u"1", u"10.10.15.254"},
+         {u"0", u"The bundle forms when both ends are set to passive LACP mode"},
+         {u"0", u"LACP exchanges its control frames only once, when the bundle first forms"},
+         {u"1", u"If one member link fails, the bundle stays up and its traffic moves to the "
+                u"remaining members"},
+         {u"1", u"Spanning tree treats the bundle as one logical link, so it does not block "
+                u"individual members"},
+         {u"1", u"Every member link must run in full duplex, and in practice all members have the same "
+                u"speed"},
      }}},
     // 180
     {.question_text = u"What is an extended service set (ESS) in an 802.11 wireless LAN?",
-     .explanation = u"An ESS joins several BSSs with the same SSID through a wired distribution system so "
-                    u"clients can roam between them; one access point with its clients is a BSS, and "
-                    u"clients linked directly form an IBSS.",
+     .explanation = u"An ESS joins several BSSs with the same SSID through a distribution system, usually "
+                    u"the wired LAN, so clients can roam between them; one access point with its clients "
+                    u"is a BSS, and clients linked directly form an IBSS.",
      .answer_type = u"single_answer",
      .choices = {{
          {u"0", u"One access point together with the clients associated to it"},
@@ -457,22 +464,21 @@ const QuestionBlock kQuestions151To200 = {{
                 u"system so clients can roam"},
      }}},
     // 181
-    {.question_text = u"A host has address 192.168.1.50, mask 255.255.255.0 and default gateway "
-                      u"192.168.1.254.\r\n"
-                      u"It can ping hosts on 192.168.1.0/24 but nothing on other subnets; the only "
-                      u"router's LAN interface is 192.168.1.1.\r\n"
-                      u"What is the most likely cause?",
-     .explanation = u"Local traffic works and the router's LAN address is 192.168.1.1, so the host sends "
-                    u"off-subnet traffic to a wrong gateway, 192.168.1.254; the mask, cabling and TCP/IP "
-                    u"stack are fine.",
+    {.question_text = u"A client at 192.168.1.50 opens a connection to a web server at 203.0.113.10 on TCP "
+                      u"port 443.\r\n"
+                      u"The client's first segment has only the SYN flag set.\r\n"
+                      u"If the server accepts the connection, which flags are set in its reply?",
+     .explanation = u"In the three-way handshake the client sends SYN, the server answers SYN+ACK (its own "
+                    u"SYN plus an acknowledgment of the client's) and the client completes it with ACK; "
+                    u"ACK alone is the third segment, RST+ACK refuses a connection and FIN closes one.",
      .answer_type = u"single_answer",
      .choices = {{
-         {u"0", u"The host's subnet mask is wrong"},
-         {u"1", u"The host's default gateway address is wrong"},
-         {u"0", u"The host's network cable is faulty"},
-         {u"0", u"The host has no DNS server address"},
-         {u"0", u"The host's TCP/IP stack is damaged"},
-         {u"0", u"The host's switch port is in the wrong VLAN"},
+         {u"0", u"SYN only"},
+         {u"1", u"SYN and ACK"},
+         {u"0", u"ACK only"},
+         {u"0", u"FIN and ACK"},
+         {u"0", u"RST and ACK"},
+         {u"0", u"PSH and ACK"},
      }}},
     // 182
     {.question_text = u"A router's syslog threshold is level 3 (error): it sends messages at that "
@@ -540,27 +546,29 @@ const QuestionBlock kQuestions151To200 = {{
          {u"0", u"6, 7 and 8"},
      }}},
     // 186
-    {.question_text = u"An administrator must stop host 192.168.5.20 from leaving its LAN and writes "
-                      u"an access control list\r\n"
-                      u"with one entry that denies source host 192.168.5.20, applied inbound on the "
-                      u"router's LAN interface.\r\n"
-                      u"Afterwards, no host on that LAN can reach other networks. Why?",
-     .explanation = u"Every access control list ends with an implicit deny of all traffic, so a list "
-                    u"holding only one deny entry drops traffic from every host.\r\n"
-                    u"Adding a final entry that permits all other traffic lets the rest of the LAN "
-                    u"through while 192.168.5.20 stays blocked.",
+    {.question_text = u"Two virtual machines run on the same hypervisor host, and each has one virtual "
+                      u"NIC.\r\n"
+                      u"Both virtual NICs connect to the same internal virtual switch, which has no uplink "
+                      u"to a physical NIC.\r\n"
+                      u"The VMs are in the same subnet; how do frames travel between them?",
+     .explanation = u"A virtual switch is a software Layer 2 switch in the hypervisor: it learns the MAC "
+                    u"addresses of the attached virtual NICs and forwards frames between them in memory.\r\n"
+                    u"Two VMs in one subnet on one virtual switch need no physical NIC, uplink or router; "
+                    u"an uplink is needed only to reach the physical network.",
      .answer_type = u"single_answer",
      .choices = {{
-         {u"0", u"The entry blocks the whole /24, because standard lists match only network addresses"},
-         {u"0", u"Inbound lists also block the traffic that the router itself generates"},
-         {u"0", u"The list must be applied outbound before it can match a single host"},
-         {u"1", u"The implicit deny at the end of the list drops all traffic not explicitly permitted"},
+         {u"0", u"Out through the host's physical NIC to the external switch, which sends them back in"},
+         {u"0", u"Through the default gateway router, because VMs cannot exchange frames directly"},
+         {u"0", u"They cannot reach each other until the virtual switch is given an uplink to a "
+                u"physical NIC"},
+         {u"1", u"The virtual switch forwards them between the virtual NICs by MAC address, inside "
+                u"the host"},
      }}},
     // 187
-    {.question_text = u"Which 802.11 amendment offers data rates of up to 54 Mbit/s and operates only in "
+    {.question_text = u"Which 802.11 amendment offers data rates of up to 54 Mb/s and operates only in "
                       u"the 5 GHz band?",
-     .explanation = u"802.11a uses OFDM at up to 54 Mbit/s in the 5 GHz band; 802.11g gives the same rate "
-                    u"at 2.4 GHz, 802.11b reaches only 11 Mbit/s, and 802.11n, 802.11ac and 802.11ax are "
+     .explanation = u"802.11a uses OFDM at up to 54 Mb/s in the 5 GHz band; 802.11g gives the same rate "
+                    u"at 2.4 GHz, 802.11b reaches only 11 Mb/s, and 802.11n, 802.11ac and 802.11ax are "
                     u"far faster.",
      .answer_type = u"single_answer",
      .choices = {{
@@ -671,17 +679,21 @@ const QuestionBlock kQuestions151To200 = {{
          {u"1", u"802.11ax"},
      }}},
     // 195
-    {.question_text = u"How does traceroute discover the routers along the path to a destination?",
-     .explanation = u"Each router decrements the TTL and, when it reaches zero, discards the packet and "
-                    u"returns ICMP Time Exceeded; raising the TTL by one per probe reveals the routers "
-                    u"hop by hop.",
+    {.question_text = u"What is a main benefit of keeping network device configurations as templates in a "
+                      u"version control system?",
+     .explanation = u"Version control records who changed what and when, allows review before "
+                    u"deployment and lets a proven version be restored or applied identically to many "
+                    u"devices; it does not make errors impossible, speed up forwarding, remove the need "
+                    u"for device access or make clear-text secrets safe.",
      .answer_type = u"single_answer",
      .choices = {{
-         {u"0", u"It reads each router's routing table through SNMP"},
-         {u"0", u"It asks the DNS server for the list of hops"},
-         {u"0", u"It sends ARP requests to every router on the path"},
-         {u"1", u"It sends probes with increasing TTL values and notes the ICMP Time Exceeded replies"},
-         {u"0", u"It sends one packet that every router stamps with its own address"},
+         {u"0", u"Devices no longer need any management access once their templates are stored"},
+         {u"0", u"Configuration errors become impossible, so changes need no testing"},
+         {u"0", u"Devices forward packets faster, because configurations built from templates are smaller"},
+         {u"1", u"Every change is recorded and reviewable, and a known-good version can be restored "
+                u"or reapplied"},
+         {u"0", u"Passwords and keys can safely be kept in the templates in clear text, as the "
+                u"repository is private"},
      }}},
     // 196
     {.question_text = u"A technician pings 10.8.4.20 and receives ICMP Destination Unreachable "
