@@ -17,6 +17,7 @@
 #include "shell/pick_a_quiz.h"
 #include "shell/welcome.h"
 #include "state/quiz_state.h"
+#include "ui/announcer.h"
 #include "ui/design.h"
 #include "ui/resizer.h"
 
@@ -29,7 +30,13 @@ using platform::UCase;
 
 namespace {
 const QString kCrLf = QStringLiteral("\r\n");
+
+// A text as one line for speech: the line breaks of a text box become spaces.
+QString spoken(QString text)
+{
+    return text.replace(kCrLf, QStringLiteral(" "));
 }
+}  // namespace
 
 QuestForm::QuestForm()
 {
@@ -153,6 +160,16 @@ void QuestForm::show_quest()
         diagrambutton(i)->setVisible(!Trim(current_question.diagram_file[i]).isEmpty());
         exhibitbutton(i)->setVisible(!Trim(current_question.exhibit_file[i]).isEmpty());
     }
+    // A screen reader reads NEXT, description included, when the focus comes
+    // to it, but says nothing while the focus stays there from one question
+    // to the next (the question box hands its focus on): then the question
+    // is announced.
+    const QString question = QStringLiteral("Question %1: %2 %3")
+                                 .arg(ui.question_number->text(), spoken(current_question.question_text),
+                                      ui.Directions->text().trimmed());
+    ui.NextButton->setAccessibleDescription(question);
+    if (std::exchange(focusStaysOnNext_, false))
+        ui::announce(this, question);
     ui.NextButton->setFocus();
 }
 
@@ -206,9 +223,12 @@ void QuestForm::show_answer()
     const QString text = quiz::answerText(*this);
     TheAnswerForm& window = theanswer.get();
     window.ui.Text1->setPlainText(text);
+    // The focus goes to Close, so Close carries the feedback for a screen reader.
+    window.ui.Closeb->setAccessibleDescription(spoken(text));
     shell::center_form(window);
     window.ShowModal();
     theanswer.Unload();
+    focusStaysOnNext_ = false;  // it comes back from the answer window
     ui.NextButton->setFocus();
 }
 
@@ -224,6 +244,7 @@ void QuestForm::end_the_test()
 
 void QuestForm::NextButton_Click()
 {
+    focusStaysOnNext_ = ui.NextButton->hasFocus() && isActiveWindow();
     Diagram.Unload();
     Exhibit.Unload();
     ui.NextButton->setFocus();

@@ -44,6 +44,7 @@ private:
     platform::BoundedArray<PictureButton*, 1, 6> QChoice_;
     platform::BoundedArray<QPushButton*, 1, 3> diagrambutton_;
     platform::BoundedArray<QPushButton*, 1, 3> exhibitbutton_;
+    bool focusStaysOnNext_ = false;  // set by NEXT for the question it brings
 };
 
 extern platform::FormRef<QuestForm> quest;

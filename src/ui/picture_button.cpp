@@ -4,6 +4,8 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+#include "ui/announcer.h"
+
 namespace ui {
 
 PictureButton::PictureButton(QWidget* parent) : QPushButton(parent)
@@ -20,6 +22,9 @@ bool PictureButton::event(QEvent* event)
     // keyboard; Qt's own handling would animate the click and take the focus.
     if (event->type() == QEvent::Shortcut) {
         click();
+        // A screen reader tells the new state of the focused control only.
+        if (!hasFocus())
+            announce(window(), accessibleName() + (isChecked() ? u" checked"_qs : u" not checked"_qs));
         return true;
     }
     return QPushButton::event(event);
