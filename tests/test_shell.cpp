@@ -1,9 +1,5 @@
 // Start-up, the welcome window and its close chain, the centring routine,
-// the about window and the test chooser.
-#include <QGuiApplication>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
+// the options window's way in and out, the about window and the chooser.
 #include <QScreen>
 
 #include "bank/question_bank.h"
@@ -19,7 +15,14 @@
 #include "support/test_support.h"
 
 using testing::click;
-using testing::control;
+
+namespace {
+bool centred(const QWidget* w)
+{
+    const QPoint d = w->frameGeometry().center() - w->screen()->geometry().center();
+    return std::abs(d.x()) <= 1 && std::abs(d.y()) <= 1;
+}
+}  // namespace
 
 class ShellTest : public testing::ProgramTestCase {
     Q_OBJECT
@@ -29,38 +32,28 @@ private slots:
     {
         shell::Main();
         WelcomeForm* w = Welcome.instance();
-        QVERIFY(w && w->isVisible());
-        const QString name = u"Network Admin Quiz 1.0"_qs;
-        QCOMPARE(control<QLineEdit>(w, u"test_name"_qs)->text(), name);
-        QCOMPARE(w->windowTitle(), name);
-        QCOMPARE(control<QLineEdit>(w, u"author_name2"_qs)->text(), bank::author_contact);
+        QVERIFY(w && w->isVisible() && centred(w));
+        QCOMPARE(w->ui.test_name->text(), u"Network Admin Quiz 1.0"_qs);
+        QCOMPARE(w->windowTitle(), w->ui.test_name->text());
+        QCOMPARE(w->ui.author_name2->text(), bank::author_contact);
         QCOMPARE(int(state::quiz_length), 50);
-        QCOMPARE(int(bank::question_count), 200);
-        QVERIFY(!bank::question_bank[200].question_text.isEmpty());
-        QVERIFY(w->isActiveWindow() || QTest::qWaitForWindowActive(w));
+        QVERIFY(QTest::qWaitForWindowActive(w));
         QCOMPARE(QApplication::focusWidget(), w->ui.Start_Quiz);
         QVERIFY(!quest.isLoaded() && !pick_a_quiz.isLoaded());
-        // Centred on the screen.
-        const QRect screen = w->screen()->geometry();
-        QVERIFY(std::abs(w->frameGeometry().center().x() - screen.center().x()) <= 1);
-        QVERIFY(std::abs(w->frameGeometry().center().y() - screen.center().y()) <= 1);
+        // Each load rebuilds the bank.
+        bank::question_bank[17].question_text = u"spoiled"_qs;
+        state::quiz_length = 3;
+        Welcome.Unload();
+        harness->settle();
+        Welcome.get();
+        QVERIFY(bank::question_bank[17].question_text != u"spoiled");
+        QCOMPARE(int(state::quiz_length), 50);
     }
 
-    void quizLengthIsAQuarterRoundedDown_data()
-    {
-        QTest::addColumn<int>("count");
-        QTest::addColumn<int>("length");
-        QTest::newRow("200") << 200 << 50;
-        QTest::newRow("203") << 203 << 50;
-        QTest::newRow("4") << 4 << 1;
-        QTest::newRow("3") << 3 << 0;
-        QTest::newRow("800") << 800 << 200;
-    }
     void quizLengthIsAQuarterRoundedDown()
     {
-        QFETCH(int, count);
-        QFETCH(int, length);
-        QCOMPARE(int(shell::quizLengthFor(count)), length);
+        for (const auto& [count, length] : {std::pair{200, 50}, {203, 50}, {4, 1}, {3, 0}, {800, 200}})
+            QCOMPARE(int(shell::quizLengthFor(count)), length);
     }
 
     void centringAWindowLargerThanTheScreen()
@@ -74,152 +67,88 @@ private slots:
         QCOMPARE(big.pos(), QPoint(screen.x() - 210, screen.y() - 130));
     }
 
-    void reloadingTheWelcomeWindowRebuildsTheBank()
-    {
-        Welcome.get();
-        const bank::QuestionBank loaded = bank::question_bank;
-        bank::question_bank[17].question_text = u"spoiled"_qs;
-        state::quiz_length = 3;
-        Welcome.Unload();
-        harness->settle();
-        Welcome.get();
-        QVERIFY(bank::question_bank == loaded);
-        QCOMPARE(int(state::quiz_length), 50);
-    }
-
     void closingTheWelcomeWindowClosesItsList()
     {
-        Welcome.get();
-        quest.get();
-        pick_a_quiz.get();
-        Exhibit.get();
-        choosetest.get();
-        Diagram.get();
-        About1.get();
+        Welcome.get(), quest.get(), pick_a_quiz.get(), Exhibit.get(), choosetest.get(), Diagram.get(),
+            About1.get();
         Welcome.Unload();
-        QVERIFY(!Welcome.isLoaded());
-        QVERIFY(!quest.isLoaded());
-        QVERIFY(!pick_a_quiz.isLoaded());
-        QVERIFY(!Exhibit.isLoaded());
-        QVERIFY(!choosetest.isLoaded());
-        QVERIFY(!Diagram.isLoaded());
+        for (bool loaded : {Welcome.isLoaded(), quest.isLoaded(), pick_a_quiz.isLoaded(), Exhibit.isLoaded(),
+                            choosetest.isLoaded(), Diagram.isLoaded()})
+            QVERIFY(!loaded);
         QVERIFY(About1.isLoaded());  // not in the list
     }
 
-    void closeBoxOfTheWelcomeWindowEndsTheProgram()
+    // The close box of any main window ends the program, whatever companion
+    // window is left (the about window, shown or hidden, is in no close list).
+    void closeBoxesEndTheProgram_data()
     {
+        QTest::addColumn<int>("window");  // 0 welcome, 1 options
+        QTest::addColumn<int>("about");   // 0 never opened, 1 open, 2 hidden
+        for (int window : {0, 1})
+            for (int about : {0, 1, 2})
+                QTest::addRow("%s, about %d", window ? "options" : "welcome", about) << window << about;
+    }
+    void closeBoxesEndTheProgram()
+    {
+        QFETCH(int, window);
+        QFETCH(int, about);
         shell::Main();
-        Welcome.instance()->close();
+        if (about)
+            click(Welcome->ui.About);
+        if (about == 2)
+            click(About1->ui.Command1);
+        QVERIFY(About1.isLoaded() == (about != 0));
+        if (window == 1) {
+            click(Welcome->ui.Start_Quiz);
+            QVERIFY(pick_a_quiz->isVisible() && !Welcome->isVisible());
+            QVERIFY(QTest::qWaitForWindowActive(pick_a_quiz.instance()));
+            QCOMPARE(QApplication::focusWidget(), pick_a_quiz->ui.Command1);
+            harness->settle();
+            QCOMPARE(harness->endCount, 0);
+        }
+        (window ? static_cast<QWidget*>(pick_a_quiz.instance()) : Welcome.instance())->close();
+        QVERIFY(!Welcome.isLoaded());
         harness->settle();
         QCOMPARE(harness->endCount, 1);
         QVERIFY(!platform::anyFormLoaded());
     }
 
-    void closingWelcomeWithAHiddenAboutWindowStillEnds()
-    {
-        shell::Main();
-        click(Welcome->ui.About);
-        click(About1->ui.Command1);  // hides it; it stays loaded
-        QVERIFY(About1.isLoaded() && !About1->isVisible());
-        Welcome.instance()->close();
-        harness->settle();
-        QCOMPARE(harness->endCount, 1);
-        QVERIFY(!About1.isLoaded());
-    }
-
-    void closingWelcomeWithTheAboutWindowOpenEnds()
-    {
-        shell::Main();
-        click(Welcome->ui.About);
-        Welcome.instance()->close();
-        QVERIFY(About1.isLoaded() && About1->isVisible());  // not in the close list
-        harness->settle();
-        QCOMPARE(harness->endCount, 1);
-        QVERIFY(!About1.isLoaded());
-    }
-
-    void exitEndsAtOnceWithoutUnloadHandlers()
+    void exitButtonsEndAtOnce()
     {
         shell::Main();
         click(Welcome->ui.About);
         click(Welcome->ui.Command1);
         QCOMPARE(harness->endCount, 1);
-        QVERIFY(Welcome.isLoaded());  // no unload handler ran
-        QVERIFY(About1.isLoaded());
-    }
-
-    void iAgreeOpensTheOptionsWindow()
-    {
-        shell::Main();
-        click(Welcome->ui.Start_Quiz);
-        QVERIFY(pick_a_quiz.isLoaded() && pick_a_quiz->isVisible());
-        QVERIFY(Welcome.isLoaded() && !Welcome->isVisible());
-        QVERIFY(QTest::qWaitForWindowActive(pick_a_quiz.instance()));
-        QCOMPARE(QApplication::focusWidget(), pick_a_quiz->ui.Command1);
-        harness->settle();
-        QCOMPARE(harness->endCount, 0);
-    }
-
-    void closingTheOptionsWindowEndsTheProgram()
-    {
-        shell::Main();
-        click(Welcome->ui.Start_Quiz);
-        pick_a_quiz.instance()->close();
-        QVERIFY(!Welcome.isLoaded());
-        harness->settle();
+        QVERIFY(Welcome.isLoaded() && About1.isLoaded());  // no unload handler ran
+        choosetest->show();
+        click(choosetest->ui.Command1);  // the database buttons do nothing
+        click(choosetest->ui.Command2);
         QCOMPARE(harness->endCount, 1);
+        click(choosetest->ui.Command3);
+        QVERIFY(!Welcome.isLoaded() && !choosetest.isLoaded());
+        QCOMPARE(harness->endCount, 2);
     }
 
     void aboutTextIsBuiltOnLoadOnly()
     {
         shell::Main();
         click(Welcome->ui.About);
-        const QString expected =
-            u"Prod Name: Network Admin Quiz\r\n"
-            "Version:   1.0\r\n"
-            "Test Name: Network Admin Quiz 1.0\r\n"_qs;
-        QPlainTextEdit* text = About1->ui.Text1;
-        QCOMPARE(text->toPlainText(), QString(expected).replace(u"\r\n"_qs, u"\n"_qs));
-        text->setPlainText(u"kept"_qs);
+        const QString text =
+            u"Prod Name: Network Admin Quiz\nVersion:   1.0\nTest Name: Network Admin Quiz 1.0\n"_qs;
+        QCOMPARE(About1->ui.Text1->toPlainText(), text);
+        QVERIFY(QTest::qWaitForWindowActive(About1.instance()));
+        click(About1->ui.Text1->viewport());
+        QCOMPARE(QApplication::focusWidget(), About1->ui.Command1);  // the text hands the focus on
+        About1->ui.Text1->setPlainText(u"kept"_qs);
         click(About1->ui.Command1);
-        QVERIFY(!About1->isVisible());
         click(Welcome->ui.About);  // shown again, not rebuilt
         QCOMPARE(About1->ui.Text1->toPlainText(), u"kept"_qs);
         About1.instance()->close();  // the close box unloads it
-        QVERIFY(!About1.isLoaded());
-        click(Welcome->ui.About);
-        QCOMPARE(About1->ui.Text1->toPlainText(), QString(expected).replace(u"\r\n"_qs, u"\n"_qs));
-    }
-
-    void aboutTextWithAnEmptyValue()
-    {
-        bank::test_title = u"T"_qs;
         bank::test_version.clear();
         bank::full_test_name = u"T "_qs;
-        About1.get();
-        QCOMPARE(About1->ui.Text1->toPlainText(), u"Prod Name: T\nVersion:   \nTest Name: T \n"_qs);
-    }
-
-    void focusNeverRestsInTheAboutText()
-    {
-        shell::Main();
         click(Welcome->ui.About);
-        QVERIFY(QTest::qWaitForWindowActive(About1.instance()));
-        click(About1->ui.Text1->viewport());
-        QCOMPARE(QApplication::focusWidget(), About1->ui.Command1);
-    }
-
-    void chooserExitClosesAndEnds()
-    {
-        shell::Main();
-        choosetest->show();
-        click(choosetest->ui.Command3);
-        QVERIFY(!Welcome.isLoaded());
-        QVERIFY(!choosetest.isLoaded());
-        QCOMPARE(harness->endCount, 1);
-        click(choosetest->ui.Command1);  // the database buttons do nothing
-        click(choosetest->ui.Command2);
-        QCOMPARE(harness->endCount, 1);
+        QCOMPARE(About1->ui.Text1->toPlainText(),
+                 u"Prod Name: Network Admin Quiz\nVersion:   \nTest Name: T \n"_qs);
     }
 };
 

@@ -1,22 +1,16 @@
 // A random user: presses any shown button of any shown window, types, uses
-// the keyboard, closes and resizes windows, and answers every box, chosen by
-// a seeded generator. After every step it checks what a user could see.
-//
-//   NETADMIN_SOAK_STEPS  number of steps (default 3000)
-//   NETADMIN_SOAK_SEED   replay a run (its seed is printed at the start)
+// the keyboard, resizes and closes windows and answers every answer window,
+// chosen by a seeded generator; after every step it checks what a user
+// could see.   NETADMIN_SOAK_STEPS: steps (3000); NETADMIN_SOAK_SEED: replay.
 #include <chrono>
 #include <random>
 
 #include <QAbstractButton>
 #include <QDir>
-#include <QFile>
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "bank/question_bank.h"
-#include "platform/form.h"
 #include "quiz/diagram.h"
 #include "quiz/exhibit.h"
 #include "quiz/quest.h"
@@ -38,31 +32,15 @@ unsigned envNumber(const char* name, unsigned fallback)
     return ok ? v : fallback;
 }
 
-std::vector<platform::Form*> shownForms()
+std::vector<platform::Form*> loadedForms()
 {
     std::vector<platform::Form*> forms;
-    auto add = [&forms](platform::Form* f) {
-        if (f && f->isVisible())
+    for (platform::Form* f : std::initializer_list<platform::Form*>{
+             Welcome.instance(), pick_a_quiz.instance(), quest.instance(), theanswer.instance(),
+             Diagram.instance(), Exhibit.instance(), About1.instance(), choosetest.instance()})
+        if (f)
             forms.push_back(f);
-    };
-    add(Welcome.instance());
-    add(pick_a_quiz.instance());
-    add(quest.instance());
-    add(theanswer.instance());
-    add(Diagram.instance());
-    add(Exhibit.instance());
-    add(About1.instance());
-    add(choosetest.instance());
     return forms;
-}
-
-bool anyButtonDown()
-{
-    for (QWidget* w : QApplication::topLevelWidgets())
-        for (QAbstractButton* b : w->findChildren<QAbstractButton*>())
-            if (b->isDown())
-                return true;
-    return false;
 }
 
 }  // namespace
@@ -70,35 +48,27 @@ bool anyButtonDown()
 class SoakTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<testing::ProgramHarness> harness;
     std::mt19937 user;
     bool ended = false;
-    int quizzesFinished = 0;
-    int programStarts = 0;
     QString lastStep;
 
+    int between(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(user); }
     template <class T>
     T pick(const std::vector<T>& items)
     {
-        return items[std::uniform_int_distribution<std::size_t>(0, items.size() - 1)(user)];
-    }
-    int between(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(user); }
-
-    void startProgram()
-    {
-        platform::destroyAllForms();
-        ended = false;
-        ++programStarts;
-        shell::Main();
+        return items[std::size_t(between(0, int(items.size()) - 1))];
     }
 
     // One thing a user could do now.
     void step()
     {
+        std::vector<platform::Form*> forms;
+        for (platform::Form* f : loadedForms())
+            if (f->isVisible())
+                forms.push_back(f);
         lastStep = u"nothing"_qs;
-        const std::vector<platform::Form*> forms = shownForms();
         if (forms.empty())
-            return;  // checkInvariants() reports a program left without windows
+            return;
         platform::Form* form = pick(forms);
         const int what = between(0, 99);
         if (what < 70) {
@@ -119,15 +89,21 @@ class SoakTest : public QObject {
         } else if (what < 78) {
             static const std::vector<QKeyCombination> keys = {
                 Qt::Key_Tab,         Qt::Key_Space,       Qt::Key_Return,      Qt::Key_Escape,
-                Qt::ALT | Qt::Key_A, Qt::ALT | Qt::Key_B, Qt::ALT | Qt::Key_C, Qt::ALT | Qt::Key_D,
-                Qt::ALT | Qt::Key_E, Qt::ALT | Qt::Key_F, Qt::ALT | Qt::Key_N};
+                Qt::ALT | Qt::Key_A, Qt::ALT | Qt::Key_C, Qt::ALT | Qt::Key_F, Qt::ALT | Qt::Key_N};
             const QKeyCombination key = pick(keys);
-            QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : form;
             lastStep = form->objectName() + u" key "_qs + QString::number(key.toCombined());
+            QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : form;
             QTest::keyClick(target, key.key(), key.keyboardModifiers());
-            // An access key animates its button's click; let it land now, so
-            // that a seed replays the same run whatever the machine's speed.
-            QTRY_VERIFY_WITH_TIMEOUT(!anyButtonDown(), 2000);
+            // An access key animates its button's click: let it land now, so a
+            // seed replays the same run whatever the machine's speed.
+            QTRY_VERIFY_WITH_TIMEOUT(std::none_of(forms.begin(), forms.end(),
+                                                  [](platform::Form* f) {
+                                                      const auto buttons =
+                                                          f->findChildren<QAbstractButton*>();
+                                                      return std::any_of(buttons.begin(), buttons.end(),
+                                                                         [](auto* b) { return b->isDown(); });
+                                                  }),
+                                     2000);
         } else if (what < 86) {
             if (auto* box = form->findChild<QPlainTextEdit*>(u"abox_1"_qs); box && box->isVisible()) {
                 lastStep = u"type"_qs;
@@ -146,32 +122,23 @@ class SoakTest : public QObject {
     void checkInvariants()
     {
         using namespace state;
-        const QString where = u" after step: "_qs + lastStep;
-        QVERIFY2(number_right >= 0 && number_right <= question_counter, qPrintable(where));
-        QVERIFY2(question_counter <= quiz_length + 1, qPrintable(where));
-        if (QuestForm* q = quest.instance(); q && q->isVisible() && question_counter >= 2) {
-            const QString score = q->ui.score->text();
-            QVERIFY2(score == QStringLiteral("%1/%2").arg(int(number_right)).arg(question_counter - 1),
-                     qPrintable(score + where));
-        }
-        // Exactly one main window is shown, unless the program has ended.
+        const QByteArray where = (u" after step: "_qs + lastStep).toUtf8();
+        QVERIFY2(number_right >= 0 && number_right <= question_counter, where);
+        QVERIFY2(question_counter <= quiz_length + 1, where);
+        if (QuestForm* q = quest.instance(); q && q->isVisible() && question_counter >= 2)
+            QVERIFY2(q->ui.score->text() == u"%1/%2"_qs.arg(int(number_right)).arg(question_counter - 1),
+                     where);
+        // Exactly one main window is shown, and every window on screen is a loaded one.
         int main = 0;
-        for (platform::Form* f : shownForms())
-            if (f == Welcome.instance() || f == pick_a_quiz.instance() || f == quest.instance())
-                ++main;
-        QVERIFY2(main == 1, qPrintable(QString::number(main) + where));
-        // No half-destroyed window: every window left on screen is a loaded one.
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            auto* f = qobject_cast<platform::Form*>(w);
-            if (!f)
-                continue;
-            const bool owned = f == Welcome.instance() || f == pick_a_quiz.instance() ||
-                               f == quest.instance() || f == theanswer.instance() ||
-                               f == Diagram.instance() || f == Exhibit.instance() || f == About1.instance() ||
-                               f == choosetest.instance();
-            QVERIFY2(owned, qPrintable(f->objectName() + where));
-        }
-        QVERIFY2(!QApplication::activeModalWidget(), qPrintable(where));
+        for (platform::Form* f : std::initializer_list<platform::Form*>{
+                 Welcome.instance(), pick_a_quiz.instance(), quest.instance()})
+            main += f && f->isVisible();
+        QVERIFY2(main == 1, where);
+        const std::vector<platform::Form*> loaded = loadedForms();
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* f = qobject_cast<platform::Form*>(w))
+                QVERIFY2(std::find(loaded.begin(), loaded.end(), f) != loaded.end(), where);
+        QVERIFY2(!QApplication::activeModalWidget(), where);
     }
 
 private slots:
@@ -183,83 +150,65 @@ private slots:
         const unsigned steps = envNumber("NETADMIN_SOAK_STEPS", 3000);
         qInfo("soak seed: %u, steps: %u (replay with NETADMIN_SOAK_SEED=%u)", seed, steps, seed);
         user.seed(seed);
-        harness = std::make_unique<testing::ProgramHarness>(seed);
-
+        testing::ProgramHarness harness(seed);
         QTemporaryDir dir;
         const QString previous = QDir::currentPath();
         QDir::setCurrent(dir.path());
-        {
-            QFile gif(u"mypic.gif"_qs);
-            gif.open(QIODevice::WriteOnly);
-            gif.write(QByteArray::fromHex(
-                "47494638396101000100800000ffffff00000021f90401000000002c00000000010001000002024401003b"));
-            QFile jpg(u"mypic.jpg"_qs);  // damaged: gives a message
-            jpg.open(QIODevice::WriteOnly);
-            jpg.write("\xff\xd8\xff\xe0 not really");
-            QFile txt(u"cool.txt"_qs);
-            txt.open(QIODevice::WriteOnly);
-            txt.write("exhibit line 1\r\nexhibit line 2\n");
+        for (const auto& [name, bytes] :
+             {std::pair{"mypic.gif", QByteArray::fromHex("47494638396101000100800000ffffff00000021f904010000"
+                                                         "00002c00000000010001000002024401003b")},
+              {"mypic.jpg", QByteArray("\xff\xd8\xff\xe0 damaged: gives a message")},
+              {"cool.txt", QByteArray("exhibit line 1\r\nexhibit line 2\n")}}) {
+            QFile f(QString::fromLatin1(name));
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
         }
-
-        harness->onMessage = [this](const testing::ShownMessage& m) {
+        int finished = 0, starts = 0;
+        harness.onMessage = [&finished](const testing::ShownMessage& m) {
             if (m.title == u"Test Complete!") {
-                ++quizzesFinished;
+                ++finished;
                 QCOMPARE(m.text, quiz::resultMessage(state::number_right, state::question_counter));
             }
         };
         platform::setEndHandler([this](int) { ended = true; });
-
-        // The modal answer window is answered like any box: by a user, with a
-        // generator of its own, so that a seed replays the same run even when
-        // the window takes a moment longer to receive keys.
+        // The modal answer window is answered with a generator of its own, so
+        // that a seed replays the same run however long the window takes.
         std::mt19937 answering(seed + 1);
         QTimer answerer;
-        answerer.setInterval(2);
         connect(&answerer, &QTimer::timeout, this, [&answering] {
             TheAnswerForm* a = theanswer.instance();
             if (!a || !a->isVisible())
                 return;
-            switch (std::uniform_int_distribution<int>(0, 2)(answering)) {
-            case 0:
+            const int how = std::uniform_int_distribution<int>(0, 2)(answering);
+            if (how == 0)
                 testing::click(a->ui.Closeb);
-                break;
-            case 1:
-                if (QTest::qWaitForWindowActive(a))
-                    QTest::keyClick(a, Qt::Key_Escape);
-                break;
-            default:
+            else if (how == 1 && QTest::qWaitForWindowActive(a))
+                QTest::keyClick(a, Qt::Key_Escape);
+            else if (how == 2)
                 a->close();
-            }
         });
-        answerer.start();
-
-        startProgram();
-        for (unsigned i = 0; i < steps; ++i) {
+        answerer.start(2);
+        auto start = [&] {  // again each time the program ends, as its process would be gone
+            platform::destroyAllForms();
+            ended = false;
+            ++starts;
+            shell::Main();
+            testing::ProgramHarness::settle();
+        };
+        start();
+        for (unsigned i = 0; i < steps && !QTest::currentTestFailed(); ++i) {
             step();
             testing::ProgramHarness::settle();
-            if (ended) {  // the process would be gone: start it again
-                startProgram();
-                testing::ProgramHarness::settle();
-            }
-            if (qEnvironmentVariableIsSet("NETADMIN_SOAK_TRACE")) {
-                QStringList shown;
-                for (platform::Form* f : shownForms())
-                    shown << f->objectName();
-                qInfo("step %u: %s | %d/%d | %s", i, qPrintable(lastStep), int(state::number_right),
-                      int(state::question_counter), qPrintable(shown.join(u',')));
-            }
+            if (ended)
+                start();
             checkInvariants();
-            if (QTest::currentTestFailed()) {
+            if (QTest::currentTestFailed())
                 qWarning("failed at step %u of seed %u", i, seed);
-                break;
-            }
         }
         answerer.stop();
         platform::destroyAllForms();
         QDir::setCurrent(previous);
-        qInfo("soak: %u steps, %d quizzes finished, %d program starts, %zu messages", steps, quizzesFinished,
-              programStarts, harness->messages.size());
-        harness.reset();
+        qInfo("soak: %u steps, %d quizzes finished, %d program starts, %zu messages", steps, finished, starts,
+              harness.messages.size());
     }
 };
 

@@ -3,7 +3,6 @@
 #include <QTimer>
 
 #include "bank/question_bank.h"
-#include "platform/form.h"
 #include "platform/message_box.h"
 #include "platform/random.h"
 #include "platform/runtime_error.h"
@@ -22,11 +21,8 @@ namespace testing {
 
 ProgramHarness::ProgramHarness(unsigned seed)
 {
-    static bool once = [] {
-        shell::prepareApplication();
-        return true;
-    }();
-    (void)once;
+    static const bool prepared = (shell::prepareApplication(), true);
+    (void)prepared;
     platform::destroyAllForms();
     bank::resetBank();
     state::resetQuizState();
@@ -61,15 +57,15 @@ void ProgramHarness::settle()
     }
 }
 
-void ProgramTestCase::init()
-{
-    harness = std::make_unique<ProgramHarness>();
-}
-
 void ProgramTestCase::cleanup()
 {
     QVERIFY(!QApplication::activeModalWidget());
     harness.reset();
+}
+
+void click(QWidget* widget)
+{
+    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
 }
 
 const QStringList kWindowNames = {u"Welcome"_qs, u"pick_a_quiz"_qs, u"quest"_qs,  u"theanswer"_qs,
@@ -77,28 +73,18 @@ const QStringList kWindowNames = {u"Welcome"_qs, u"pick_a_quiz"_qs, u"quest"_qs,
 
 QWidget* loadWindow(const QString& name)
 {
-    if (name == u"Welcome")
-        return &Welcome.get();
-    if (name == u"pick_a_quiz")
-        return &pick_a_quiz.get();
-    if (name == u"quest")
-        return &quest.get();
-    if (name == u"theanswer")
-        return &theanswer.get();
-    if (name == u"Diagram")
-        return &Diagram.get();
-    if (name == u"Exhibit")
-        return &Exhibit.get();
-    if (name == u"About1")
-        return &About1.get();
-    if (name == u"choosetest")
-        return &choosetest.get();
+    const std::pair<QString, std::function<QWidget*()>> windows[] = {{u"Welcome"_qs, [] { return &Welcome.get(); }},
+                                                                     {u"pick_a_quiz"_qs, [] { return &pick_a_quiz.get(); }},
+                                                                     {u"quest"_qs, [] { return &quest.get(); }},
+                                                                     {u"theanswer"_qs, [] { return &theanswer.get(); }},
+                                                                     {u"Diagram"_qs, [] { return &Diagram.get(); }},
+                                                                     {u"Exhibit"_qs, [] { return &Exhibit.get(); }},
+                                                                     {u"About1"_qs, [] { return &About1.get(); }},
+                                                                     {u"choosetest"_qs, [] { return &choosetest.get(); }}};
+    for (const auto& [windowName, load] : windows)
+        if (windowName == name)
+            return load();
     qFatal("no window %s", qPrintable(name));
-}
-
-void click(QWidget* widget)
-{
-    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
 }
 
 bool whileModal(const QString& windowName, const std::function<void()>& action,
@@ -108,21 +94,51 @@ bool whileModal(const QString& windowName, const std::function<void()>& action,
     QTimer poll;
     poll.setInterval(5);
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal)
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (w->isVisible() && w->isModal())
-                    modal = w;
-        if (modal && modal->objectName() == windowName && !seen) {
-            seen = true;
-            poll.stop();
-            whenShown(modal);
-        }
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (!seen && w->isVisible() && w->isModal() && w->objectName() == windowName) {
+                seen = true;
+                poll.stop();
+                whenShown(w);
+            }
     });
     poll.start();
     action();
-    poll.stop();
     return seen;
+}
+
+void startQuiz(const Options& o, const std::function<void()>& beforeStart)
+{
+    shell::Main();
+    if (beforeStart)
+        beforeStart();
+    click(Welcome->ui.Start_Quiz);
+    PickAQuizForm& p = pick_a_quiz.get();
+    p.which_quiz(o.quiz)->setChecked(true);
+    p.ui.random_questions->setChecked(o.shuffleQuestions);
+    p.ui.random_answers->setChecked(o.shuffleAnswers);
+    p.ui.answer_when_right->setChecked(o.showWhenRight);
+    p.ui.answer_when_wrong->setChecked(o.showWhenWrong);
+    click(p.ui.Command1);
+}
+
+void putQuestion(int slot, const QString& type, const QStringList& choices, const QList<int>& flags)
+{
+    bank::QuestionRecord r;
+    r.question_text = u"Question of slot %1\r\nsecond line"_qs.arg(slot);
+    r.answer_type = type;
+    r.explanation = u"Because."_qs;
+    for (int k = 1; k <= 6; ++k) {
+        r.choice_text[k] = k <= choices.size() ? choices[k - 1] : QString();
+        r.choice_correct[k] = k <= flags.size() ? flags[k - 1] : 0;
+    }
+    bank::question_bank[slot] = r;
+}
+
+void pressCorrectChoices()
+{
+    for (int i = 1; i <= 6; ++i)
+        if (!quest->QChoice(i)->isHidden() && state::current_question.choice_correct[i] == 1)
+            click(quest->QChoice(i));
 }
 
 }  // namespace testing

@@ -5,13 +5,11 @@
 #include <vector>
 
 #include <QApplication>
-#include <QString>
 #include <QStringList>
 #include <QTest>
-#include <QWidget>
 
-// Shared by the test programs: a fresh program state for every test case, and
-// ways to read and answer what the program shows.
+// Shared by the test programs: a fresh program for every test case, ways to
+// read and answer what it shows, and the way into a quiz.
 namespace testing {
 
 struct ShownMessage {
@@ -19,9 +17,9 @@ struct ShownMessage {
     QString title;
 };
 
-// Installed by each test program's init(): message boxes are recorded instead
-// of shown, a fatal run-time error throws platform::RuntimeError, the end of
-// the program is recorded, and the random generator is seeded with `seed`.
+// While it lives, message boxes are recorded instead of shown, a fatal
+// run-time error throws platform::RuntimeError, the end of the program is
+// counted, and the random generator is seeded with `seed`.
 class ProgramHarness {
 public:
     explicit ProgramHarness(unsigned seed = 12345);
@@ -31,28 +29,26 @@ public:
 
     std::vector<ShownMessage> messages;
     int endCount = 0;
-    // Called for each message box after it is recorded (for example to act
-    // while a box is "open").
-    std::function<void(const ShownMessage&)> onMessage;
+    std::function<void(const ShownMessage&)> onMessage;  // called while a box is "open"
 
     // Lets queued work (deferred deletion, the end-of-program check) run.
     static void settle();
 };
 
-// Base of the test programs that drive the program: each test function
-// starts from a fresh program and must not leave a modal window open.
+// Each test function starts from a fresh program and must leave no modal
+// window open.
 class ProgramTestCase : public QObject {
     Q_OBJECT
 
 protected:
     std::unique_ptr<ProgramHarness> harness;
 
-private slots:
-    void init();
+protected slots:
+    void init() { harness = std::make_unique<ProgramHarness>(); }
     void cleanup();
 };
 
-// Looks a control up by object name in a window, failing the test if absent.
+// A control of a window by object name; a missing one ends the test program.
 template <class T = QWidget>
 T* control(QWidget* window, const QString& name)
 {
@@ -64,15 +60,32 @@ T* control(QWidget* window, const QString& name)
 
 void click(QWidget* widget);
 
-// The program's windows by name, and a window loaded by its name (first use
-// loads it, as anywhere in the program).
+// The program's windows by name; the first use of a name loads its window.
 extern const QStringList kWindowNames;
 QWidget* loadWindow(const QString& name);
 
-// Runs `action` (which opens a modal window) and, once a top-level window
-// with object name `windowName` is shown modally, calls `whenShown` with it.
-// Returns whether the window was seen.
+// Runs `action`, which opens a modal window, and calls `whenShown` with the
+// window named `windowName` once it is up. Returns whether it was seen.
 bool whileModal(const QString& windowName, const std::function<void()>& action,
                 const std::function<void(QWidget*)>& whenShown);
+
+struct Options {
+    int quiz = 1;
+    bool shuffleQuestions = false;
+    bool shuffleAnswers = false;
+    bool showWhenRight = false;
+    bool showWhenWrong = false;
+};
+
+// From start-up through "I Agree" and the options window to the first
+// question; `beforeStart` may change the freshly built bank.
+void startQuiz(const Options& options, const std::function<void()>& beforeStart = {});
+
+// Puts a question of the test's own into a slot: "Question of slot N" and a
+// second line, the explanation "Because.", the choices and their flags.
+void putQuestion(int slot, const QString& type, const QStringList& choices, const QList<int>& flags = {});
+
+// Presses the shown choices the question on screen marks correct.
+void pressCorrectChoices();
 
 }  // namespace testing
