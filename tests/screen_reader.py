@@ -1,15 +1,10 @@
 #!/usr/bin/python3
-"""Two quizzes taken by keyboard alone with the Orca screen reader running,
-checked against Orca's own record of what it said, in order: the welcome and
-options windows; each question with its number and directions when the
-question window opens, after the answer window closes and after NEXT with
-no window between; a choice's letter, answer and pressed state; the feedback
-text; the result message; question 4's diagrams and exhibit (over AT-SPI).
-The expected texts are read from the running program over AT-SPI.
-
-Usage: screen_reader.py PROGRAM [WORKING_DIRECTORY]
-       screen_reader.py --desktop-entry FILE   (the entry's Exec in its Path)
-Run through screen_reader.sh."""
+"""Two quizzes by keyboard alone with the Orca screen reader running: what
+Orca says, by its own record, must hold in order what the windows show, as
+read over AT-SPI (each question when it comes, a choice and its state, the
+feedback, the result); question 4's diagrams and exhibit must open.
+Usage (through screen_reader.sh): screen_reader.py PROGRAM [WORKING_DIRECTORY]
+or screen_reader.py --desktop-entry FILE (the entry's Exec in its Path)."""
 import os
 import re
 import shlex
@@ -109,10 +104,6 @@ class Run:
         with open(self.log, encoding="utf-8", errors="replace") as f:
             return [spoken(s) for s in re.findall(r"SPEECH OUTPUT: '(.*?)'\s*\{'established'", f.read(), re.S)]
 
-    def stop(self):
-        for p in reversed(self.procs):
-            p.kill()
-            p.wait()
 
 
 def question(run, number):
@@ -213,7 +204,8 @@ def main():
         except RuntimeError as e:
             failures.append(str(e))
         said = run.transcript()
-        run.stop()
+        for p in run.procs:
+            p.kill()
     failures += [f"Orca did not say {t!r}" for t in unheard(run.expected, said)]
     failures += [f"a message box: {s!r}" for s in said if s.startswith(("alert Diagram", "alert Exhibit"))]
     print("What Orca said, a line after each key:\n    " +

@@ -1,41 +1,28 @@
 // The platform layer: checked integers, bounded arrays, the random generator
-// and its shuffle, text and file helpers, and the window life cycle.
+// and its shuffle, text and file helpers, and what ends the process (run in
+// a child process of this program). The window life cycle is used by every
+// window of the other tests.
 #include <sys/stat.h>
 
 #include <map>
 
-#include <QLineEdit>
-#include <QPointer>
+#include <QMessageBox>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <QTimer>
 
-#include "platform/bounded_array.h"
-#include "platform/checked_int.h"
 #include "platform/files.h"
-#include "platform/form.h"
 #include "platform/random.h"
 #include "platform/text.h"
+#include "shell/module1.h"
+#include "shell/pick_a_quiz.h"
+#include "shell/welcome.h"
+#include "state/quiz_state.h"
 #include "support/test_support.h"
 
 using platform::Int16;
 
 namespace {
-
-// A main window whose one control starts with the text "design".
-class ProbeForm : public platform::Form {
-public:
-    ProbeForm() : text(new QLineEdit(u"design"_qs, this)) { setMainWindow(true); }
-    void Form_Load() override { ++loads, onLoad ? onLoad() : void(); }
-    void Form_Unload() override { ++unloads, onUnload ? onUnload() : void(); }
-    QLineEdit* text;
-    static inline int loads = 0, unloads = 0;
-    static inline std::function<void()> onLoad, onUnload;
-};
-class OtherForm : public ProbeForm {};
-class CompanionForm : public platform::Form {};  // does not keep the program running
-
-platform::FormRef<ProbeForm> Probe;
-platform::FormRef<OtherForm> Other;
-platform::FormRef<CompanionForm> Companion;
 
 int errorOf(const std::function<void()>& f)
 {
@@ -47,110 +34,80 @@ int errorOf(const std::function<void()>& f)
     return 0;
 }
 
+// The child: the program's own handlers; a timer answers the error box.
+int runChild(const QByteArray& mode)
+{
+    shell::prepareApplication();
+    QTimer user;
+    QObject::connect(&user, &QTimer::timeout, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            std::printf("box|%s|%s\n", qPrintable(box->windowTitle()),
+                        qPrintable(box->text().replace(u'\n', u'/')));
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    user.start(10);
+    QTimer::singleShot(0, [mode] {
+        if (mode == "overflow") {
+            Int16 counter = 32767;
+            counter += 1;
+        } else if (mode == "bounds") {
+            state::quiz_length = 201;  // more than the question order holds
+            shell::buildQuestionOrder();
+        } else {
+            shell::Main();
+            testing::click(Welcome->ui.Command1);  // Exit
+        }
+        std::printf("after|%s\n", mode.constData());
+    });
+    const int status = QApplication::exec();
+    std::printf("exec returned|%d\n", status);
+    return status;
+}
+
 }  // namespace
 
 class PlatformTest : public testing::ProgramTestCase {
     Q_OBJECT
 
 private slots:
-    void init()
+    void checkedIntegersAndBoundedArrays()
     {
-        ProgramTestCase::init();
-        ProbeForm::loads = ProbeForm::unloads = 0;
-        ProbeForm::onLoad = ProbeForm::onUnload = nullptr;
-    }
-
-    void int16Arithmetic_data()
-    {
-        QTest::addColumn<int>("a");
-        QTest::addColumn<int>("b");
-        QTest::addColumn<char>("op");
-        QTest::addColumn<int>("expected");  // -1 when the result overflows
-        QTest::newRow("max + 0") << 32767 << 0 << '+' << 32767;
-        QTest::newRow("max + 1") << 32767 << 1 << '+' << -1;
-        QTest::newRow("min - 1") << -32768 << 1 << '-' << -1;
-        QTest::newRow("0 - min") << 0 << -32768 << '-' << -1;
-        QTest::newRow("-1 * min") << -1 << -32768 << '*' << -1;
-        QTest::newRow("181 * 181") << 181 << 181 << '*' << 32761;
-        QTest::newRow("182 * 181") << 182 << 181 << '*' << -1;
-        QTest::newRow("2 * INT_MAX") << 2 << 2147483647 << '*' << -1;  // no wrap before the check
-    }
-    void int16Arithmetic()
-    {
-        QFETCH(int, a);
-        QFETCH(int, b);
-        QFETCH(char, op);
-        QFETCH(int, expected);
-        const Int16 x(a);
-        const bool fits = b >= -32768 && b <= 32767;
-        // Both the Int16 and the mixed int forms take the checked path.
-        for (int form = fits ? 0 : 1; form < 2; ++form) {
-            int result = 0;
-            const int error = errorOf([&] {
-                const Int16 r = form == 0 ? (op == '+'   ? x + Int16(b)
-                                             : op == '-' ? x - Int16(b)
-                                                         : x * Int16(b))
-                                          : (op == '+'   ? x + b
-                                             : op == '-' ? x - b
-                                                         : x * b);
-                result = r;
-            });
-            QCOMPARE(error, expected == -1 ? 6 : 0);
-            if (expected != -1)
-                QCOMPARE(result, expected);
-        }
-        Int16 counter = 32767;
+        const Int16 max = 32767, min = -32768;
+        QCOMPARE(int(max + 0), 32767);
+        QCOMPARE(int(Int16(181) * 181), 32761);
+        for (const auto& overflows : std::initializer_list<std::function<void()>>{
+                 [&] { (void)(max + 1); }, [&] { (void)(min - 1); }, [&] { (void)(0 - min); },
+                 [&] { (void)(Int16(-1) * min); }, [&] { (void)(Int16(182) * Int16(181)); },
+                 [&] { (void)(Int16(2) * 2147483647); }, [] { Int16 v(40000); }})
+            QCOMPARE(errorOf(overflows), 6);
+        Int16 counter = max;
         QCOMPARE(errorOf([&] { counter += 1; }), 6);
         QCOMPARE(int(counter), 32767);  // unchanged by the failed step
-        QCOMPARE(errorOf([] { Int16 v(40000); }), 6);
-    }
-
-    void boundedArrays_data()
-    {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<bool>("inside");
-        for (int i : {-1, 0, 200, 201, 32767})
-            QTest::addRow("%d", i) << i << (i >= 0 && i <= 200);
-    }
-    void boundedArrays()
-    {
-        QFETCH(int, index);
-        QFETCH(bool, inside);
         platform::BoundedArray<Int16, 0, 200> order;
         const auto& view = order;
-        QCOMPARE(errorOf([&] { order[index] = 7; }), inside ? 0 : 9);
-        QCOMPARE(errorOf([&] { (void)view[index]; }), inside ? 0 : 9);
-        if (inside)
-            QCOMPARE(int(view[index]), 7);
+        for (int i : {-1, 0, 200, 201, 32767}) {
+            const bool inside = i >= 0 && i <= 200;
+            QCOMPARE(errorOf([&] { order[i] = 7; }) + errorOf([&] { (void)view[i]; }), inside ? 0 : 18);
+        }
         platform::BoundedArray<int, 1, 6> fromOne;
         QCOMPARE(errorOf([&] { fromOne[0] = 1; }) + errorOf([&] { fromOne[7] = 1; }), 18);
     }
 
     void randomValuesAreFixedBySeedAndBelowOne()
     {
-        platform::SeededRandom random(42), same(42), other(43);
+        platform::SeededRandom random(42), other(43);
         QCOMPARE(random.next(), float(1608637542u >> 8) / 16777216.0f);  // the standard engine's first value
-        (void)same.next();
-        float lowest = 1, highest = 0, sum = 0;
-        bool differs = false;
+        float lowest = 1, highest = 0, sum = 0, differs = 0;
         for (int i = 0; i < 1'000'000; ++i) {
             const float u = random.next();
             QVERIFY(u >= 0.0f && u < 1.0f);
-            lowest = std::min(lowest, u), highest = std::max(highest, u), sum += u;
-            QCOMPARE(same.next(), u);
-            differs = differs || other.next() != u;
+            lowest = std::min(lowest, u), highest = std::max(highest, u), sum += u,
+            differs += other.next() != u;
         }
-        QVERIFY(differs && lowest < 1e-4f && highest > 0.9999f && std::abs(sum / 1e6f - 0.5f) < 0.002f);
-        same.reseed();  // from the clock: off the fixed sequence
-        QVERIFY(same.next() != random.next() || same.next() != random.next());
-    }
-
-    // Every order of four entries equally likely: 24 orders, 48,000 draws,
-    // 2,000 expected each with a standard deviation of about 44; the bound of
-    // 250 (over 5 sigma) fails only on a real bias, such as swapping with any
-    // position instead of one from i on.
-    void shuffleIsUniform()
-    {
+        QVERIFY(differs > 0 && lowest < 1e-4f && highest > 0.9999f && std::abs(sum / 1e6f - 0.5f) < 0.002f);
+        // Every order of four entries equally likely: 2,000 of 48,000 each,
+        // sd about 44; 250 (over 5 sigma) fails only on a real bias.
         std::map<std::vector<int>, int> seen;
         for (int d = 0; d < 48000; ++d) {
             platform::BoundedArray<Int16, 0, 6> t;
@@ -165,94 +122,58 @@ private slots:
             QVERIFY2(std::abs(count - 2000) < 250, qPrintable(QString::number(count)));
     }
 
-    void trimRemovesSpacesOnly_data()
+    void textAndFiles()
     {
-        QTest::addColumn<QString>("in");
-        QTest::addColumn<QString>("out");
-        QTest::newRow("only spaces") << u"    "_qs << QString();
-        QTest::newRow("outer spaces") << u"  a b  "_qs << u"a b"_qs;
-        QTest::newRow("tab and newline kept") << u"\tx \r\n"_qs << u"\tx \r\n"_qs;
-    }
-    void trimRemovesSpacesOnly()
-    {
-        QFETCH(QString, in);
-        QFETCH(QString, out);
-        QCOMPARE(platform::Trim(in), out);
-    }
-
-    void regularFiles()
-    {
+        QCOMPARE(platform::Trim(u"    "_qs), QString());
+        QCOMPARE(platform::Trim(u"  a b  "_qs), u"a b"_qs);
+        QCOMPARE(platform::Trim(u"\tx \r\n"_qs), u"\tx \r\n"_qs);  // only spaces go
         QTemporaryDir dir;
         const QString file = dir.filePath(u"a.txt"_qs), fifo = dir.filePath(u"pipe"_qs);
         QFile f(file);
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.close();
         QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
         QVERIFY(QFile::link(file, dir.filePath(u"link"_qs)));
-        QVERIFY(platform::regularFileExists(file));
-        QVERIFY(platform::regularFileExists(dir.filePath(u"link"_qs)));  // what it points to
+        QVERIFY(platform::regularFileExists(file) && platform::regularFileExists(dir.filePath(u"link"_qs)));
         for (const QString& no : {dir.path(), fifo, dir.filePath(u"missing"_qs), QString(), file + QChar(0)})
             QVERIFY2(!platform::regularFileExists(no), qPrintable(no));
     }
 
-    void loadUnloadAndReload()
+    void whatEndsTheProcess_data()
     {
-        QVERIFY(!Probe.isLoaded());
-        Probe->text->setText(u"changed"_qs);  // the first use loads it
-        QCOMPARE(Probe->text->text(), u"changed"_qs);
-        QCOMPARE(ProbeForm::loads, 1);
-        QPointer<ProbeForm> old = Probe.instance();
-        Probe.Unload();
-        QVERIFY(!Probe.isLoaded() && old && old->isHidden());  // destroyed only later
-        testing::ProgramHarness::settle();
-        QVERIFY(!old);
-        QCOMPARE(Probe->text->text(), u"design"_qs);
-        QCOMPARE(ProbeForm::loads, 2);
-        Probe->show();
-        QVERIFY(!Probe.instance()->close());  // the close box unloads
-        Probe.Unload();                       // no longer loaded: nothing happens
-        QCOMPARE(ProbeForm::unloads, 2);
+        QTest::addColumn<QByteArray>("mode");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("output");
+        QTest::newRow("overflow") << QByteArray("overflow") << 1
+                                  << u"box|netadmin-quiz|Run-time error '6'://Overflow"_qs;
+        QTest::newRow("bounds") << QByteArray("bounds") << 1
+                                << u"box|netadmin-quiz|Run-time error '9'://Subscript out of range"_qs;
+        QTest::newRow("exit") << QByteArray("exit") << 0 << u"exec returned|0"_qs;
     }
-
-    void closeRequestsDuringLoadOrUnloadAreIgnored()
+    void whatEndsTheProcess()
     {
-        ProbeForm::onUnload = [] { Probe.Unload(), Other.Unload(); };  // a chain that closes itself
-        Probe.get(), Other.get();
-        Probe.Unload();
-        QCOMPARE(ProbeForm::unloads, 2);  // once each
-        QVERIFY(!Probe.isLoaded() && !Other.isLoaded());
-        ProbeForm::onLoad = [] { Probe.Unload(); };
-        Probe.get();
-        QVERIFY(Probe.isLoaded());
-        // A handler may go on using its window after unloading it.
-        QObject::connect(Probe->text, &QLineEdit::textChanged, Probe.instance(), [] { Probe.Unload(); });
-        ProbeForm* self = Probe.instance();
-        self->text->setText(u"x"_qs);
-        self->text->setText(u"still alive"_qs);
-        QVERIFY(!Probe.isLoaded());
-    }
-
-    void programEndsWhenNoMainWindowIsShown()
-    {
-        Probe->show();
-        Other->hide();  // loaded but hidden
-        Companion->show();
-        Probe.Unload();
-        QCOMPARE(harness->endCount, 0);  // only once control is back in the event loop
-        testing::ProgramHarness::settle();
-        QCOMPARE(harness->endCount, 1);
-        QVERIFY(!Other.isLoaded() && !Companion.isLoaded());  // unloaded with their handlers
-        QCOMPARE(ProbeForm::unloads, 2);
-        Probe->show();
-        Probe.Unload();
-        Other->show();  // one window closed and the next opened in one step
-        testing::ProgramHarness::settle();
-        QCOMPARE(harness->endCount, 1);
-        platform::End();
-        QCOMPARE(harness->endCount, 2);
-        QCOMPARE(ProbeForm::unloads, 3);  // End runs no unload handler
+        QFETCH(QByteArray, mode);
+        QFETCH(int, status);
+        QFETCH(QString, output);
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"NETADMIN_CHILD"_qs, QString::fromLatin1(mode));
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(), {});
+        QVERIFY(child.waitForFinished(60000));
+        const QString out = QString::fromLocal8Bit(child.readAllStandardOutput());
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(child.exitCode(), status);
+        QVERIFY2(out.contains(output) && (status == 0 || !out.contains(u"after|"_qs)), qPrintable(out));
     }
 };
 
-QTEST_MAIN(PlatformTest)
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    if (const QByteArray mode = qgetenv("NETADMIN_CHILD"); !mode.isEmpty())
+        return std::setvbuf(stdout, nullptr, _IONBF, 0), runChild(mode);
+    PlatformTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "test_platform.moc"

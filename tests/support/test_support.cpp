@@ -99,6 +99,7 @@ bool whileModal(const QString& windowName, const std::function<void()>& action,
                 seen = true;
                 poll.stop();
                 whenShown(w);
+                w->hide();  // also when a check in `whenShown` failed, so that `action` returns
             }
     });
     poll.start();
