@@ -1,10 +1,8 @@
 #!/usr/bin/python3
-"""Two quizzes by keyboard alone with the Orca screen reader running: what
-Orca says, by its own record, must hold in order what the windows show, as
-read over AT-SPI (each question when it comes, a choice and its state, the
-feedback, the result); question 4's diagrams and exhibit must open.
-Usage (through screen_reader.sh): screen_reader.py PROGRAM [WORKING_DIRECTORY]
-or screen_reader.py --desktop-entry FILE (the entry's Exec in its Path)."""
+"""Two quizzes by keyboard with Orca running: what Orca says, by its own log,
+must hold in order what the windows show over AT-SPI; question 4's diagrams
+and exhibit must open. Through screen_reader.sh: PROGRAM [WORKING_DIRECTORY]
+or --desktop-entry FILE (the entry's Exec in its Path)."""
 import os
 import re
 import shlex
@@ -49,13 +47,8 @@ def text_of(root, name):
     return t.getText(0, t.characterCount)
 
 
-def label(root, description):
-    return find(root, lambda n: n.getRole() == pyatspi.ROLE_LABEL and n.description == description, description)
-
-
 class Run:
-    """A virtual display with a window manager, the accessibility bus, Orca
-    and the program; what Orca must say is collected as the run goes."""
+    """Xvfb, a window manager, the accessibility bus, Orca and the program."""
 
     def __init__(self, command, cwd, work):
         self.procs, self.expected, self.log = [], [], os.path.join(work, "orca.log")
@@ -107,10 +100,10 @@ class Run:
 
 
 def question(run, number):
-    """Once the question window shows `number`, Orca must say the question."""
     win = run.window("Network Admin Quiz")
     find(win, lambda n: n.description == "Question number" and n.name == str(number), f"question {number}")
-    run.hear(f"Question {number}: {text_of(win, 'Question')} {label(win, 'Directions').name}")
+    directions = find(win, lambda n: n.description == "Directions", "directions").name
+    run.hear(f"Question {number}: {text_of(win, 'Question')} {directions}")
     return win
 
 
@@ -179,7 +172,6 @@ def question_four(run, failures):
 
 
 def unheard(expected, said):
-    """The expected texts Orca did not say, each looked for from the last found on."""
     missing, at = [], 0
     for text in expected:
         found = next((i for i in range(at, len(said)) if text in said[i]), None)

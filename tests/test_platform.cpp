@@ -1,7 +1,5 @@
-// The platform layer: checked integers, bounded arrays, the random generator
-// and its shuffle, text and file helpers, and what ends the process (run in
-// a child process of this program). The window life cycle is used by every
-// window of the other tests.
+// The platform layer, and what ends the process (run in a child process of
+// this program). Every window of the other tests uses the window life cycle.
 #include <sys/stat.h>
 
 #include <map>
@@ -94,18 +92,10 @@ private slots:
         QCOMPARE(errorOf([&] { fromOne[0] = 1; }) + errorOf([&] { fromOne[7] = 1; }), 18);
     }
 
-    void randomValuesAreFixedBySeedAndBelowOne()
+    void randomValuesAndShuffle()
     {
-        platform::SeededRandom random(42), other(43);
+        platform::SeededRandom random(42);
         QCOMPARE(random.next(), float(1608637542u >> 8) / 16777216.0f);  // the standard engine's first value
-        float lowest = 1, highest = 0, sum = 0, differs = 0;
-        for (int i = 0; i < 1'000'000; ++i) {
-            const float u = random.next();
-            QVERIFY(u >= 0.0f && u < 1.0f);
-            lowest = std::min(lowest, u), highest = std::max(highest, u), sum += u,
-            differs += other.next() != u;
-        }
-        QVERIFY(differs > 0 && lowest < 1e-4f && highest > 0.9999f && std::abs(sum / 1e6f - 0.5f) < 0.002f);
         // Every order of four entries equally likely: 2,000 of 48,000 each,
         // sd about 44; 250 (over 5 sigma) fails only on a real bias.
         std::map<std::vector<int>, int> seen;
@@ -124,8 +114,7 @@ private slots:
 
     void textAndFiles()
     {
-        QCOMPARE(platform::Trim(u"    "_qs), QString());
-        QCOMPARE(platform::Trim(u"  a b  "_qs), u"a b"_qs);
+        QCOMPARE(platform::Trim(u"  a b  "_qs) + platform::Trim(u"    "_qs), u"a b"_qs);
         QCOMPARE(platform::Trim(u"\tx \r\n"_qs), u"\tx \r\n"_qs);  // only spaces go
         QTemporaryDir dir;
         const QString file = dir.filePath(u"a.txt"_qs), fifo = dir.filePath(u"pipe"_qs);

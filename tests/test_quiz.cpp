@@ -1,8 +1,6 @@
-// Playing quizzes through the real windows: question order, presentation,
-// checking and feedback, what a screen reader is given, the result and the
-// way back; the clue, diagrams and exhibits, with real files in a fresh
-// working folder, some of them missing, strange, damaged or huge; and a
-// long random user.
+// Quizzes played through the real windows, from the options to the result;
+// the clue, diagrams and exhibits with real files in a fresh working folder,
+// some missing, strange, damaged or huge; and a random user.
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -99,13 +97,6 @@ const QByteArray kTinyGif = QByteArray::fromHex(  // 1 x 1, white
     "47494638396101000100800000ffffff00000021f90401000000002c00000000010001000002024401003b");
 const QByteArray kGifBomb = QByteArray::fromHex(  // declares 30000 x 30000 in a few bytes
     "47494638396130753075800000ffffff0000002c00000000307530750002024401003b");
-
-unsigned envNumber(const char* name, unsigned fallback)
-{
-    bool ok = false;
-    const unsigned v = qEnvironmentVariable(name).toUInt(&ok);
-    return ok ? v : fallback;
-}
 
 std::vector<platform::Form*> shownForms()
 {
@@ -239,7 +230,9 @@ private slots:
         dir.reset();
     }
 
-    void questionOrder_data()
+    // The quiz's slots in order, or each once in a shuffled order, and the
+    // answers in bank order or shuffled among the shown ones, each with its flag.
+    void questionAndAnswerOrder_data()
     {
         QTest::addColumn<int>("first");
         QTest::addColumn<bool>("shuffled");
@@ -247,32 +240,37 @@ private slots:
             QTest::addRow("quiz %d", first) << first << false;
         QTest::newRow("quiz 2, shuffled") << 2 << true;
     }
-    void questionOrder()
+    void questionAndAnswerOrder()
     {
         QFETCH(int, first);
         QFETCH(bool, shuffled);
-        startQuiz({.quiz = first, .shuffleQuestions = shuffled});
+        startQuiz({.quiz = first, .shuffleQuestions = shuffled, .shuffleAnswers = shuffled});
         std::vector<int> order;
+        int answersMoved = 0;
         for (int k = 1; k <= 50; ++k, next()) {
             QCOMPARE(q().ui.question_number->text(), QString::number(k));
             QCOMPARE(q().ui.qid->text(), QString::number(state::current_slot));
             order.push_back(state::current_slot);
+            const bank::QuestionRecord& r = bank::question_bank[state::current_slot];
+            for (int i = 1, j = 1; i <= 6; ++i, j = 1) {
+                while (j < 6 && r.choice_text[j] != state::current_question.choice_text[i])
+                    ++j;
+                QCOMPARE(state::current_question.choice_text[i], r.choice_text[j]);
+                QCOMPARE(state::current_question.choice_correct[i], r.choice_correct[j]);
+                QCOMPARE(state::current_question.choice_text[i].isEmpty(), i > bank::countChoices(r));
+                QCOMPARE(q().abox(i)->toPlainText(), state::current_question.choice_text[i]);
+                answersMoved += i != j && !r.choice_text[j].isEmpty();
+            }
         }
-        QCOMPARE(std::is_sorted(order.begin(), order.end()), !shuffled);
+        QCOMPARE(std::is_sorted(order.begin(), order.end()) && answersMoved == 0, !shuffled);
         std::set<int> asked(order.begin(), order.end()), expected;
         for (int slot = first; slot <= 200; slot += 4)
             expected.insert(slot);
         QCOMPARE(asked, expected);  // each of the quiz's slots once
         QCOMPARE(harness->messages.size(), std::size_t(1));
-        QCOMPARE(harness->messages[0].title, u"Test Complete!"_qs);
-        QCOMPARE(harness->messages[0].text, quiz::resultMessage(0, 50));
+        QCOMPARE(harness->messages[0].title + harness->messages[0].text,
+                 u"Test Complete!"_qs + quiz::resultMessage(0, 50));
         verifyBackAtWelcome();
-        state::quiz_length = 1;  // an order of one stays one, and one above 200 is a bounds error
-        state::shuffle_questions = 1;
-        shell::buildQuestionOrder();
-        QCOMPARE(int(state::question_order[1]), 1);
-        state::quiz_length = 201;
-        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, shell::buildQuestionOrder());
     }
 
     void choiceRules_data()
@@ -296,7 +294,6 @@ private slots:
             putQuestion(5, u"single_answer"_qs, {u"x"_qs, u"y"_qs}, {1, 2});  // a flag other than 0 or 1
         });
         QCOMPARE(q().ui.Q1->toPlainText(), u"Question of slot 1\nsecond line"_qs);
-        QCOMPARE(q().ui.Directions->text(), u" Please Select the correct answer(s)"_qs);
         for (int i = 1; i <= 6; ++i) {  // a choice of spaces is blank
             QCOMPARE(q().QChoice(i)->isHidden() || q().abox(i)->isHidden(), i == 6);
             QCOMPARE(q().abox(i)->toPlainText(), i < 6 ? QString(QChar(u'o' + i)) : u"  "_qs);
@@ -347,55 +344,17 @@ private slots:
                 q().ui.typestuff->isHidden());  // a choice again
     }
 
-    void answersShuffledWithinTheShownOnesWithTheirFlags()
-    {
-        std::set<QString> firstShown;
-        startQuiz({.shuffleAnswers = true}, [] {
-            for (int slot = 1; slot <= 197; slot += 4)
-                putQuestion(slot, u"multi_answer"_qs, {u"a"_qs, u"b"_qs, u"c"_qs, u"d"_qs}, {1, 0, 1, 0});
-        });
-        for (int k = 1; k <= 50; ++k) {
-            QStringList shown;
-            for (int i = 1; i <= 4; ++i) {
-                shown << q().abox(i)->toPlainText();
-                QCOMPARE(int(state::current_question.choice_correct[i]),
-                         int(shown.last() == u"a" || shown.last() == u"c"));
-            }
-            QVERIFY(q().abox(5)->isHidden() && state::current_question.choice_text[6].isEmpty());
-            firstShown.insert(shown.first());
-            shown.sort();
-            QCOMPARE(shown, (QStringList{u"a"_qs, u"b"_qs, u"c"_qs, u"d"_qs}));
-            QCOMPARE(bank::question_bank[state::current_slot].choice_text[1],
-                     u"a"_qs);  // the bank keeps its order
-            pressCorrectChoices();
-            next();
-        }
-        QCOMPARE(firstShown.size(), std::size_t(4));
-        QCOMPARE(harness->messages.back().text, quiz::resultMessage(50, 50));
-    }
-
     // What assistive technology is given: the values the labels show, each
     // shown choice described by its answer in display order, the question on
-    // NEXT, announced when NEXT keeps the focus, and the feedback on Close.
+    // NEXT, and the feedback on Close (Orca's own reading: screen_reader.py).
     void aScreenReaderIsGivenWhatIsShown()
     {
         startQuiz({.shuffleAnswers = true, .showWhenWrong = true}, [] {
             putQuestion(1, u"multi_answer"_qs, {u"one"_qs, u"two"_qs, u"three"_qs, u"four"_qs}, {1, 1});
-            putQuestion(5, u"multi_answer"_qs, {u"one"_qs, u"two"_qs, u"three"_qs}, {1, 0, 1});
-            putQuestion(9, u"fill"_qs, {u"router"_qs});
+            putQuestion(5, u"fill"_qs, {u"router"_qs});
         });
-        QVERIFY(QTest::qWaitForWindowActive(quest.instance()));
-        auto announced = [] {  // what the notification control last said, while it shows
-            auto* announcer = q().findChild<QWidget*>(u"announcer"_qs);
-            if (!announcer || !announcer->isVisible())
-                return QString();
-            const bool notification =
-                QAccessible::queryAccessibleInterface(announcer)->role() == QAccessible::Notification;
-            return notification ? accessible(announcer, QAccessible::Name) : u"not a notification"_qs;
-        };
         auto verify = [&](int number, const QString& directions) {
             QCOMPARE(accessible(q().ui.question_number, QAccessible::Name), QString::number(number));
-            QCOMPARE(accessible(q().ui.question_number), u"Question number"_qs);
             QCOMPARE(accessible(q().ui.NextButton),
                      u"Question %1: Question of slot %2 second line Please %3"_qs.arg(number)
                          .arg(4 * number - 3)
@@ -407,25 +366,15 @@ private slots:
             }
         };
         verify(1, u"Select the correct answer(s)"_qs);
-        QCOMPARE(announced(), QString());  // the focus comes to NEXT, which is read with the question
         QString feedback;
-        QVERIFY(testing::whileModal(u"theanswer"_qs, next, [&](QWidget*) {
-            feedback = accessible(theanswer->ui.Closeb);
-            QTest::keyClick(theanswer.instance(), Qt::Key_Escape);
-        }));
+        QVERIFY(testing::whileModal(u"theanswer"_qs, next,
+                                    [&](QWidget*) { feedback = accessible(theanswer->ui.Closeb); }));
         QVERIFY2(feedback.startsWith(u"Incorrect. The correct answer(s): "_qs) && !feedback.contains(u'\r'),
                  qPrintable(feedback));
         QCOMPARE(accessible(q().ui.score, QAccessible::Name) + accessible(q().ui.score), u"0/1Score"_qs);
         QCOMPARE(accessible(q().ui.Percent_Right, QAccessible::Name) + accessible(q().ui.Percent_Right),
                  u"0%Percent right"_qs);
-        QCOMPARE(announced(), QString());               // back from the answer window: NEXT is read
-        verify(2, u"Select the correct answer(s)"_qs);  // three shown, shuffled; the others say nothing
-        pressCorrectChoices();
-        QTRY_VERIFY(quest->isActiveWindow());
-        q().ui.NextButton->setFocus();
-        next();  // right, no window: the focus stays on NEXT, so the question is announced
-        verify(3, u"Type in the Correct Answer"_qs);  // no choice is described
-        QCOMPARE(announced(), accessible(q().ui.NextButton));
+        verify(2, u"Type in the Correct Answer"_qs);  // no choice is described
     }
 
     void scoreAndGauge()
@@ -441,9 +390,6 @@ private slots:
         QVERIFY(!q().ui.the_gauge->isHidden());
         QCOMPARE(q().ui.the_gauge->geometry(),
                  QRect(bar.topLeft(), QSize(bar.width(), int(std::lround(bar.height() / 3.0)))));
-        const QObjectList& kids =
-            quest.instance()->children();  // the red cover lies in front of the blue bar
-        QVERIFY(kids.indexOf(q().ui.the_gauge) > kids.indexOf(q().ui.Gauge1));
     }
 
     void percentagesAndResults()
@@ -451,10 +397,6 @@ private slots:
         QCOMPARE(quiz::percentRight(29, 50), 58);  // 0.58 * 100 is 57.999... in floating point
         QCOMPARE(quiz::percentRight(2, 3), 66);
         QCOMPARE(quiz::percentRight(0, 0), 0);
-        for (int t = 1; t <= 200; ++t)
-            for (int r = 0; r <= t; ++r)
-                QVERIFY(quiz::percentRight(r, t) * t <= 100 * r &&
-                        100 * r < (quiz::percentRight(r, t) + 1) * t);
         startQuiz({});
         playRest([](int k) { return k <= 29; });
         QCOMPARE(harness->messages.back().text,
@@ -557,18 +499,13 @@ private slots:
             playRest([run](int k) { return run == 0 || k % 3 != 0; });
             QCOMPARE(harness->messages.back().text, quiz::resultMessage(run == 0 ? 50 : 34, 50));
             verifyBackAtWelcome();
-            QVERIFY(bank::question_bank[1].question_text != u"spoiled");  // the load repaired it
-            bank::question_bank[1].question_text = u"spoiled"_qs;
             click(Welcome->ui.Start_Quiz);
             PickAQuizForm& p = pick_a_quiz.get();  // the options as they come, each time
             QVERIFY(p.which_quiz(1)->isChecked() && p.ui.random_questions->isChecked() &&
                     p.ui.random_answers->isChecked());
             QVERIFY(p.ui.answer_when_wrong->isChecked() && !p.ui.answer_when_right->isChecked());
-            for (int i : {3, 4, 2}) {  // exactly one quiz is on
-                click(p.which_quiz(i));
-                for (int k = 1; k <= 4; ++k)
-                    QCOMPARE(p.which_quiz(k)->isChecked(), k == i);
-            }
+            click(p.which_quiz(2));
+            QVERIFY(!p.which_quiz(1)->isChecked());  // exactly one quiz is on
             p.ui.random_questions->setChecked(false);
             p.ui.answer_when_wrong->setChecked(false);
             click(p.ui.Command1);
@@ -587,11 +524,9 @@ private slots:
         }
         QVERIFY(q().ui.cluebutton->isHidden());
         bank::question_bank[5].clue_text = u"  Think of   layer 2.  "_qs;
-        click(q().ui.NextButton);
-        click(q().ui.cluebutton);
+        click(q().ui.NextButton), click(q().ui.cluebutton);
         QCOMPARE(harness->messages.size(), std::size_t(1));
-        QCOMPARE(harness->messages[0].text, bank::question_bank[5].clue_text);  // as stored
-        QCOMPARE(harness->messages[0].title, u"Clue"_qs);
+        QCOMPARE(harness->messages[0].title + harness->messages[0].text, u"Clue  Think of   layer 2.  "_qs);
     }
 
     void pictures_data()
@@ -606,7 +541,6 @@ private slots:
         QTest::newRow("corrupt gif") << u"bad.gif"_qs << QByteArray("GIF89a\x03\x00\x02\x00garbage", 16)
                                      << QSize();
         QTest::newRow("truncated jpeg") << u"half.jpg"_qs << jpeg.left(jpeg.size() / 2) << QSize();
-        QTest::newRow("jpeg header only") << u"head.jpg"_qs << jpeg.left(300) << QSize();
         QTest::newRow("not a picture") << u"text.gif"_qs << QByteArray("just some words\n") << QSize();
         QTest::newRow("empty") << u"empty.png"_qs << QByteArray() << QSize();
         QTest::newRow("30000 x 30000 gif") << u"bomb.gif"_qs << kGifBomb << QSize();
@@ -630,16 +564,8 @@ private slots:
             QVERIFY(harness->messages.empty());
         click(Diagram->ui.Command1);  // "Close" hides it
         QVERIFY(Diagram.isLoaded() && !Diagram->isVisible());
-    }
-
-    void namesThatAreNoRegularFileAreIgnored()
-    {
-        QVERIFY(QDir().mkdir(u"mypic.gif"_qs));
-        QCOMPARE(::mkfifo("cool.txt", 0600), 0);
-        startWith({u"mypic.gif"_qs, u"missing.png"_qs}, {u"cool.txt"_qs, u"missing.txt"_qs});
-        for (int i = 1; i <= 2; ++i)
-            click(q().diagrambutton(i)), click(q().exhibitbutton(i));
-        QVERIFY(!Diagram.isLoaded() && !Exhibit.isLoaded() && harness->messages.empty());
+        click(q().diagrambutton(1)), click(q().ui.NextButton);  // NEXT closes it
+        QVERIFY(!Diagram.isLoaded());
     }
 
     void exhibitTexts_data()
@@ -654,7 +580,6 @@ private slots:
         QTest::newRow("latin-1") << QByteArray("caf\xe9 cr\xe8me\n") << u"caf\u00e9 cr\u00e8me\r\n"_qs;
         QTest::newRow("NUL byte") << QByteArray("a\0b\n", 4) << u"a\u2400b\r\n"_qs;
         QTest::newRow("overlong form") << QByteArray("\xc0\x80\n") << u"\u00c0\u0080\r\n"_qs;
-        QTest::newRow("cut sequence") << QByteArray("ab\xe2\x82") << u"ab\u00e2\u0082\r\n"_qs;
         QTest::newRow("utf-8 mark") << QByteArray("\xef\xbb\xbfhi\n") << u"hi\r\n"_qs;
     }
     void exhibitTexts()
@@ -673,59 +598,32 @@ private slots:
         QString shown = window->ui.Text1->document()->toRawText();  // what toPlainText() would make spaces
         QCOMPARE(shown.replace(QChar::ParagraphSeparator, u'\n'),
                  QString(text).replace(u"\r\n"_qs, u"\n"_qs));
-        QVERIFY(std::abs(window->frameGeometry().center().x() - window->screen()->geometry().center().x()) <=
-                1);
         QVERIFY(QTest::qWaitForWindowActive(window));
         click(window->ui.Text1->viewport());
         QCOMPARE(QApplication::focusWidget(), window->ui.Command1);  // the text hands the focus on
         QTest::keyClick(window, Qt::Key_Escape);
         QVERIFY(!window->isVisible());
+        click(q().exhibitbutton(1)), click(q().ui.NextButton);  // NEXT closes it
+        QVERIFY(!Exhibit.isLoaded());
     }
 
-    void exhibitsThatCannotBeShown()
+    void filesThatCannotBeShown()
     {
         QFile f(u"huge.txt"_qs);  // sparse: large on paper, nothing on disk
         QVERIFY(f.open(QIODevice::WriteOnly) && f.resize(platform::kMaxTextFileBytes + 1));
         f.close();
-        startWith({}, {u"/proc/self/mem"_qs, u"huge.txt"_qs});  // a regular file whose reading fails
-        click(q().exhibitbutton(1));
+        QVERIFY(QDir().mkdir(u"mypic.gif"_qs));  // names of no regular file are ignored
+        QCOMPARE(::mkfifo("cool.txt", 0600), 0);
+        startWith({u"mypic.gif"_qs, u"missing.png"_qs},
+                  {u"/proc/self/mem"_qs, u"huge.txt"_qs, u"cool.txt"_qs});
+        click(q().diagrambutton(1)), click(q().diagrambutton(2)), click(q().exhibitbutton(3));
+        QVERIFY(!Diagram.isLoaded() && !Exhibit.isLoaded() && harness->messages.empty());
+        click(q().exhibitbutton(1));  // a regular file whose reading fails
         verifyMessage(u"/proc/self/mem"_qs, u"Exhibit"_qs);
         harness->messages.clear();
         click(q().exhibitbutton(2));
         verifyMessage(u"huge.txt"_qs, u"Exhibit"_qs, u"64 MiB"_qs);
         QVERIFY(!Exhibit.isLoaded());
-    }
-
-    void diagramAndExhibitWindowsCloseWithTheQuestion()
-    {
-        writeFile(u"mypic.gif"_qs, kTinyGif);
-        writeFile(u"cool.txt"_qs, "x\n");
-        startWith({u"mypic.gif"_qs}, {u"cool.txt"_qs}, {}, true);
-        click(q().diagrambutton(1)), click(q().exhibitbutton(1));
-        bool closedBeforeTheCheck = false;
-        QVERIFY(testing::whileModal(
-            u"theanswer"_qs, [this] { click(q().ui.NextButton); },
-            [&](QWidget*) {
-                closedBeforeTheCheck = !Diagram.isLoaded() && !Exhibit.isLoaded();
-                click(theanswer->ui.Closeb);
-            }));
-        QVERIFY(closedBeforeTheCheck);
-        auto openDiagram = [this] {
-            state::current_question.diagram_file[1] = u"mypic.gif"_qs;
-            q().diagrambutton_Click(1);
-            QVERIFY(Diagram->isVisible());
-        };
-        openDiagram();
-        click(q().ui.quitquiz);  // Quit Test leaves it open ...
-        QVERIFY(Diagram->isVisible() && Welcome->isVisible());
-        click(Welcome->ui.Start_Quiz);  // ... and the next quiz closes it
-        click(pick_a_quiz->ui.Command1);
-        QVERIFY(!Diagram.isLoaded());
-        openDiagram();
-        quest.instance()->close();  // the close chain does not reach it, but the program ends
-        harness->settle();
-        QCOMPARE(harness->endCount, 1);
-        QVERIFY(!platform::anyFormLoaded());
     }
 
     // A random user, chosen by a seeded generator: presses any shown button of
@@ -734,23 +632,20 @@ private slots:
     // NETADMIN_SOAK_STEPS: the steps (3000); NETADMIN_SOAK_SEED: replays a run.
     void randomUser()
     {
-        const unsigned seed =
-            envNumber("NETADMIN_SOAK_SEED",
-                      unsigned(std::chrono::steady_clock::now().time_since_epoch().count() & 0x7fffffff));
-        const unsigned steps = envNumber("NETADMIN_SOAK_STEPS", 3000);
-        qInfo("soak seed: %u, steps: %u (replay with NETADMIN_SOAK_SEED=%u)", seed, steps, seed);
+        bool given = false;
+        unsigned seed = unsigned(qEnvironmentVariableIntValue("NETADMIN_SOAK_SEED", &given));
+        if (!given)
+            seed = unsigned(std::chrono::steady_clock::now().time_since_epoch().count() & 0x7fffffff);
+        const int steps = qEnvironmentVariableIsSet("NETADMIN_SOAK_STEPS")
+                              ? qEnvironmentVariableIntValue("NETADMIN_SOAK_STEPS")
+                              : 3000;
+        qInfo("soak seed: %u, steps: %d (replay with NETADMIN_SOAK_SEED=%u)", seed, steps, seed);
         user.seed(seed);
         harness.reset();
         harness = std::make_unique<testing::ProgramHarness>(seed);
-        // Question 4's files: a picture, a damaged one, an exhibit.
-        for (const auto& [name, hex] :
-             {std::pair{"mypic.gif",
-                        "47494638396101000100800000ffffff0000002c00000000010001000002024401003b"},
-              {"mypic.jpg", "ffd8ffe0"},
-              {"cool.txt", "6c696e6520310d0a6c696e6520320a"}}) {
-            QFile f(QString::fromLatin1(name));
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(QByteArray::fromHex(hex)) > 0);
-        }
+        writeFile(u"mypic.gif"_qs, kTinyGif);  // question 4's files: a picture, a damaged one, an exhibit
+        writeFile(u"mypic.jpg"_qs, "\xff\xd8\xff\xe0");
+        writeFile(u"cool.txt"_qs, "line 1\r\nline 2\n");
         int finished = 0, starts = 0;
         harness->onMessage = [&finished](const testing::ShownMessage& m) {
             if (m.title == u"Test Complete!") {
@@ -769,7 +664,7 @@ private slots:
                 answering() % 2 ? testing::click(a->ui.Closeb) : void(a->close());
         });
         answerer.start(2);
-        for (unsigned i = 0; i < steps && !QTest::currentTestFailed(); ++i) {
+        for (int i = 0; i < steps && !QTest::currentTestFailed(); ++i) {
             if (ended) {  // the process would be gone: start it again
                 platform::destroyAllForms();
                 ended = false, ++starts;
@@ -780,11 +675,11 @@ private slots:
             if (!ended)
                 checkInvariants();
             if (QTest::currentTestFailed())
-                qWarning("failed at step %u of seed %u", i, seed);
+                qWarning("failed at step %d", i);
         }
         answerer.stop();
         platform::destroyAllForms();
-        qInfo("soak: %u steps, %d quizzes finished, %d program starts, %zu messages", steps, finished, starts,
+        qInfo("soak: %d steps, %d quizzes finished, %d program starts, %zu messages", steps, finished, starts,
               harness->messages.size());
     }
 };

@@ -8,8 +8,8 @@
 #include <QStringList>
 #include <QTest>
 
-// Shared by the test programs: a fresh program for every test case, ways to
-// read and answer what it shows, and the way into a quiz.
+// Shared by the test programs: a fresh program for every test case, and ways
+// to use it.
 namespace testing {
 
 struct ShownMessage {
@@ -31,12 +31,10 @@ public:
     int endCount = 0;
     std::function<void(const ShownMessage&)> onMessage;  // called while a box is "open"
 
-    // Lets queued work (deferred deletion, the end-of-program check) run.
-    static void settle();
+    static void settle();  // lets deferred deletion and the end-of-program check run
 };
 
-// Each test function starts from a fresh program and must leave no modal
-// window open.
+// Each test function starts afresh and must leave no modal window open.
 class ProgramTestCase : public QObject {
     Q_OBJECT
 
