@@ -98,7 +98,6 @@ class Run:
             return [spoken(s) for s in re.findall(r"SPEECH OUTPUT: '(.*?)'\s*\{'established'", f.read(), re.S)]
 
 
-
 def question(run, number):
     win = run.window("Network Admin Quiz")
     find(win, lambda n: n.description == "Question number" and n.name == str(number), f"question {number}")

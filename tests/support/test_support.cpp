@@ -1,7 +1,5 @@
 #include "support/test_support.h"
 
-#include <QTimer>
-
 #include "bank/question_bank.h"
 #include "platform/message_box.h"
 #include "platform/random.h"
@@ -36,6 +34,14 @@ ProgramHarness::ProgramHarness(unsigned seed)
     });
     platform::setEndHandler([this](int) { ++endCount; });
     platform::installRandomSource(std::make_unique<platform::FixedSeedRandom>(seed));
+    QObject::connect(&watchdog_, &QTimer::timeout, [this] {
+        if (QWidget* modal = QApplication::activeModalWidget(); modal && modal == lastModal_) {
+            QTest::qFail("a modal window was left open", __FILE__, __LINE__);
+            modal->close();
+        }
+        lastModal_ = QApplication::activeModalWidget();
+    });
+    watchdog_.start(3000);
 }
 
 ProgramHarness::~ProgramHarness()

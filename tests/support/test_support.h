@@ -5,8 +5,10 @@
 #include <vector>
 
 #include <QApplication>
+#include <QPointer>
 #include <QStringList>
 #include <QTest>
+#include <QTimer>
 
 // Shared by the test programs: a fresh program for every test case, and ways
 // to use it.
@@ -32,6 +34,10 @@ public:
     std::function<void(const ShownMessage&)> onMessage;  // called while a box is "open"
 
     static void settle();  // lets deferred deletion and the end-of-program check run
+
+private:
+    QTimer watchdog_;  // a modal window nothing closes would hang the run until its time-out
+    QPointer<QWidget> lastModal_;
 };
 
 // Each test function starts afresh and must leave no modal window open.
