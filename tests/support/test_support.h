@@ -36,7 +36,9 @@ public:
     static void settle();  // lets deferred deletion and the end-of-program check run
 
 private:
-    QTimer watchdog_;  // a modal window nothing closes would hang the run until its time-out
+    // Modal windows are made afresh each time, so one still up on two ticks
+    // was left open: it would hang the run, so it fails the test and is closed.
+    QTimer watchdog_;
     QPointer<QWidget> lastModal_;
 };
 
