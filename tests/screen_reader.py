@@ -1,8 +1,10 @@
 #!/usr/bin/python3
 """Two quizzes by keyboard with Orca running: what Orca says, by its own log,
 must hold in order what the windows show over AT-SPI; question 4's diagrams
-and exhibit must open. Through screen_reader.sh: PROGRAM [WORKING_DIRECTORY]
-or --desktop-entry FILE (the entry's Exec in its Path)."""
+and exhibit must open; and every window the program centres stands in the
+middle of the screen by its outer frame, as the window manager drew it.
+Through screen_reader.sh: PROGRAM [WORKING_DIRECTORY] or --desktop-entry FILE
+(the entry's Exec in its Path)."""
 import os
 import re
 import shlex
@@ -51,9 +53,9 @@ class Run:
     """Xvfb, a window manager, the accessibility bus, Orca and the program."""
 
     def __init__(self, command, cwd, work):
-        self.procs, self.expected, self.log = [], [], os.path.join(work, "orca.log")
+        self.procs, self.expected, self.failures, self.log = [], [], [], os.path.join(work, "orca.log")
         read, write = os.pipe()
-        self.start(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x800x24", "-nolisten", "tcp"],
+        self.start(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
                    pass_fds=(write,))
         os.environ["DISPLAY"] = ":" + os.read(read, 16).decode().strip()
         os.makedirs(os.path.join(work, "run"), mode=0o700)
@@ -87,6 +89,37 @@ class Run:
             subprocess.run(["xdotool", "key", k], check=True)
             time.sleep(PACE)
 
+    def x11(self, *argv):
+        return subprocess.run(argv, check=True, capture_output=True, text=True).stdout
+
+    def outer_frame(self, title):
+        """The window's outer rectangle: its own area grown by the frame the
+        window manager reports (_NET_FRAME_EXTENTS: left, right, top, bottom)."""
+        def framed():
+            wid = self.x11("xdotool", "search", "--onlyvisible", "--name", f"^{re.escape(title)}$").split()[0]
+            extents = re.findall(r"\d+", self.x11("xprop", "-id", wid, "_NET_FRAME_EXTENTS").partition("=")[2])
+            return (wid, [int(e) for e in extents]) if len(extents) == 4 else None
+        wid, (left, right, top, bottom) = poll(f"the frame of {title!r}", framed, 5)
+        x, y, w, h = self.geometry("-id", wid)
+        return x - left, y - top, w + left + right, h + top + bottom
+
+    def geometry(self, *which):
+        info = dict(re.findall(r"^\s*(Absolute upper-left [XY]|Width|Height):\s*(-?\d+)",
+                               self.x11("xwininfo", *which), re.M))
+        return tuple(int(info[k]) for k in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
+
+    def centred(self, title):
+        """Centred within 2 px at first sight, and still there a moment later
+        (no jump once the window manager has framed it)."""
+        first = self.outer_frame(title)
+        time.sleep(0.3)
+        x, y, w, h = self.outer_frame(title)
+        sw, sh = self.geometry("-root")[2:]
+        off = (x + w / 2 - sw / 2, y + h / 2 - sh / 2)
+        if max(abs(off[0]), abs(off[1])) > 2 or first != (x, y, w, h):
+            self.failures.append(f"{title!r} is not centred by its frame: outer {first} then {(x, y, w, h)} "
+                                 f"on a {sw}x{sh} screen, {off[0]:+.1f}, {off[1]:+.1f} px from the middle")
+
     def hear(self, *texts):
         self.expected += [spoken(t) for t in texts]
 
@@ -115,18 +148,27 @@ def result_box(run):
 def first_quiz(run):
     """Quiz 1 as the options come: shuffled, the answer window after a wrong answer."""
     run.window("Network Admin Quiz 1.0", 20)
+    run.centred("Network Admin Quiz 1.0")
     run.hear("Network Admin Quiz 1.0", "I Agree push button")
+    run.key("Tab", "Tab", "Return")  # past Exit to About, and back to I Agree
+    run.window("About")
+    run.centred("About")
+    run.key("Return", "shift+Tab", "shift+Tab")
+    run.hear("About push button", "About", "Close push button", "I Agree push button")
     run.key("Return")
     run.window("Start the QUIZ")
+    run.centred("Start the QUIZ")
     run.hear("Start the QUIZ", "Start the Quiz push button")
     run.key("Return")
     win = question(run, 1)
+    run.centred("Network Admin Quiz")
     run.key("Tab", "Tab")
     run.hear("Quit Test push button", "Choice A", text_of(win, "Answer A"))
     run.key("space", "space")  # pressed and released again: nothing chosen is always wrong
     run.hear("checked", "not checked")
     run.key("alt+n")
     run.hear("The Answer", "Close push button", text_of(run.window("The Answer"), "Answer explanation"))
+    run.centred("The Answer")
     run.key("Escape")
     question(run, 2)
     run.key("Tab", "Return")
@@ -134,10 +176,11 @@ def first_quiz(run):
     result_box(run)
 
 
-def question_four(run, failures):
+def question_four(run):
     """Quiz 4 in slot order without the answer window: slot 4 first, which
     names two diagrams and an exhibit."""
     run.window("Network Admin Quiz 1.0")
+    run.centred("Network Admin Quiz 1.0")  # loaded afresh after the test
     run.hear("I Agree push button")
     run.key("Return", "shift+Tab", "shift+Tab", "space")
     run.hear("Questions check box checked", "not checked")
@@ -153,13 +196,14 @@ def question_four(run, failures):
         try:
             find(run.window("Diagram"), lambda n: n.name == "Diagram picture" and n.description == picture, "", 5)
         except RuntimeError:
-            failures.append(f"Diagram #{i} of question 4 did not show {picture}")
+            run.failures.append(f"Diagram #{i} of question 4 did not show {picture}")
         run.key("Escape")
     run.key("Tab", "Return")
     run.hear("Exhibit #1 push button", "Exhibit")
     content = text_of(run.window("Exhibit"), "Exhibit text")
+    run.centred("Exhibit")
     if not all(fact in content for fact in ("SW1", "SW2", "VLAN 10", "VLAN 20")):
-        failures.append(f"Exhibit #1 of question 4 shows {content[:80]!r}")
+        run.failures.append(f"Exhibit #1 of question 4 shows {content[:80]!r}")
     run.key("Escape", "alt+n")
     question(run, 2)
     run.key("alt+a", "alt+a")  # the focus stays on NEXT
@@ -186,13 +230,13 @@ def main():
         command, cwd = shlex.split(entry["Exec"]), entry.get("Path") or None
     else:
         command, cwd = [os.path.abspath(sys.argv[1])], sys.argv[2] if len(sys.argv) > 2 else None
-    failures = []
     with tempfile.TemporaryDirectory() as work:
         run = Run(command, cwd, work)
+        failures = run.failures
         try:
             first_quiz(run)
-            question_four(run, failures)
-        except RuntimeError as e:
+            question_four(run)
+        except (RuntimeError, subprocess.CalledProcessError) as e:
             failures.append(str(e))
         said = run.transcript()
         for p in run.procs:

@@ -302,8 +302,8 @@ void QuestForm::exhibitbutton_Click(int Index)
         return;
     }
     ExhibitForm& window = Exhibit.get();
-    window.showInFront();
     shell::center_form(window);
+    window.showInFront();
     window.ui.Text1->setPlainText(file.text);
 }
 

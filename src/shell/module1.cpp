@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QWidget>
 
+#include "platform/window_frame.h"
 #include "shell/welcome.h"
 #include "ui/design.h"
 
@@ -31,10 +32,15 @@ void center_form(QWidget& form, float horizontal, float vertical)
 {
     const QScreen* screen = form.screen() ? form.screen() : QGuiApplication::primaryScreen();
     const QRect area = screen->geometry();
-    const QSize outer = form.frameGeometry().size();
+    const QMargins frame = platform::frameMargins(form);
+    const QSize outer = form.size().grownBy(frame);
     const float left = float(area.width() - outer.width()) / 2.0f - horizontal;
     const float top = float(area.height() - outer.height()) / 2.0f - vertical;
-    form.move(area.x() + int(std::lround(left)), area.y() + int(std::lround(top)));
+    // The window's own area goes inside the frame: placing that, rather than
+    // the frame, means the same whether or not the window has been shown.
+    const QPoint inner(area.x() + int(std::lround(left)) + frame.left(),
+                       area.y() + int(std::lround(top)) + frame.top());
+    form.setGeometry(QRect(inner, form.size()));
 }
 
 }  // namespace shell

@@ -69,9 +69,10 @@ void PickAQuizForm::Command1_Click()
     // once this handler has returned.
     Welcome.Unload();
 
+    // Placed before it is shown, so it does not appear elsewhere first.
     QuestForm& q = quest.get();
-    q.show();
     shell::center_form(q);
+    q.show();
     q.repaint();
 
     shell::buildQuestionOrder();

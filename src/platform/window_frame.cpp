@@ -1,0 +1,126 @@
+#include "platform/window_frame.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <optional>
+#include <thread>
+#include <vector>
+
+#include <xcb/xcb.h>
+#include <QGuiApplication>
+#include <QWidget>
+
+namespace platform {
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// A live window manager answers within milliseconds; one that never does
+// must not stall the program.
+constexpr auto kAnswerTimeout = 250ms;
+
+struct X11 {
+    xcb_connection_t* c;
+    xcb_window_t root;
+
+    xcb_atom_t atom(const char* name) const
+    {
+        xcb_intern_atom_reply_t* reply =
+            xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(std::strlen(name)), name), nullptr);
+        const xcb_atom_t a = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+        std::free(reply);
+        return a;
+    }
+
+    // The 32-bit values of a property of the given type, at most `count`.
+    std::vector<uint32_t> values(xcb_window_t window, xcb_atom_t property, xcb_atom_t type,
+                                 uint32_t count) const
+    {
+        std::vector<uint32_t> out;
+        xcb_get_property_reply_t* reply =
+            xcb_get_property_reply(c, xcb_get_property(c, 0, window, property, type, 0, count), nullptr);
+        if (reply && reply->format == 32 && reply->type == type) {
+            const auto* data = static_cast<const uint32_t*>(xcb_get_property_value(reply));
+            out.assign(data, data + xcb_get_property_value_length(reply) / 4);
+        }
+        std::free(reply);
+        return out;
+    }
+
+    // _NET_FRAME_EXTENTS: left, right, top, bottom, in device pixels.
+    std::optional<QMargins> extents(xcb_window_t window) const
+    {
+        const auto v = values(window, atom("_NET_FRAME_EXTENTS"), XCB_ATOM_CARDINAL, 4);
+        if (v.size() != 4)
+            return std::nullopt;
+        return QMargins(int(v[0]), int(v[2]), int(v[1]), int(v[3]));
+    }
+
+    // Whether a window manager runs (its check window names itself, so a
+    // property left behind by one that has gone does not count) and offers
+    // to tell a window's frame before the window is shown.
+    bool managerAnswersFrameRequests() const
+    {
+        const xcb_atom_t check = atom("_NET_SUPPORTING_WM_CHECK");
+        const auto child = values(root, check, XCB_ATOM_WINDOW, 1);
+        if (child.size() != 1 || values(child[0], check, XCB_ATOM_WINDOW, 1) != child)
+            return false;
+        const auto supported = values(root, atom("_NET_SUPPORTED"), XCB_ATOM_ATOM, 4096);
+        return std::find(supported.begin(), supported.end(), atom("_NET_REQUEST_FRAME_EXTENTS")) !=
+               supported.end();
+    }
+
+    std::optional<QMargins> requestExtents(xcb_window_t window) const
+    {
+        if (!managerAnswersFrameRequests())
+            return std::nullopt;
+        xcb_client_message_event_t request{};
+        request.response_type = XCB_CLIENT_MESSAGE;
+        request.format = 32;
+        request.window = window;
+        request.type = atom("_NET_REQUEST_FRAME_EXTENTS");
+        xcb_send_event(c, 0, root, XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
+                       reinterpret_cast<const char*>(&request));
+        xcb_flush(c);
+        const auto deadline = std::chrono::steady_clock::now() + kAnswerTimeout;
+        do {
+            if (auto margins = extents(window))
+                return margins;
+            std::this_thread::sleep_for(1ms);
+        } while (std::chrono::steady_clock::now() < deadline);
+        return std::nullopt;
+    }
+};
+
+QMargins scaled(const QMargins& device, qreal ratio)
+{
+    const auto logical = [ratio](int v) { return int(std::lround(v / ratio)); };
+    return {logical(device.left()), logical(device.top()), logical(device.right()), logical(device.bottom())};
+}
+
+}  // namespace
+
+QMargins frameMargins(QWidget& window)
+{
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    if (!x11 || !window.isWindow()) {
+        const QRect outer = window.frameGeometry(), inner = window.geometry();
+        return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                outer.bottom() - inner.bottom()};
+    }
+    xcb_connection_t* c = x11->connection();
+    const X11 x{c, xcb_setup_roots_iterator(xcb_get_setup(c)).data->root};
+    // The native window carries what decides its frame (its kind, its fixed
+    // or free size), so it is made now if it does not exist yet.
+    const auto id = xcb_window_t(window.winId());
+    std::optional<QMargins> margins = x.extents(id);
+    if (!margins)
+        margins = x.requestExtents(id);
+    return margins ? scaled(*margins, window.devicePixelRatioF()) : QMargins();
+}
+
+}  // namespace platform
