@@ -174,9 +174,9 @@ const QuestionBlock kQuestions101To150 = {{
                     u"address and an MX record names a mail exchanger.",
      .answer_type = u"single_answer",
      .choices = {{
-         {u"0", u"A"},
-         {u"0", u"MX"},
-         {u"1", u"AAAA"},
+         {u"0", u"A record"},
+         {u"0", u"MX record"},
+         {u"1", u"AAAA record"},
      }}},
     // 114
     {.question_text = u"An inside host 192.168.1.10 opens a web session to the server 198.51.100.20.\r\n"
@@ -300,16 +300,16 @@ const QuestionBlock kQuestions101To150 = {{
     // 122
     {.question_text = u"Which DNS record type maps an IP address back to a host name for reverse lookups?",
      .explanation = u"A PTR record, stored under in-addr.arpa (IPv4) or ip6.arpa (IPv6), points from an "
-                    u"address to a name; A maps names to addresses, CNAME gives aliases and MX names mail "
-                    u"servers.",
+                    u"address to a name; an A record maps a name to an address, CNAME gives aliases and "
+                    u"MX names mail servers.",
      .answer_type = u"single_answer",
      .choices = {{
-         {u"0", u"A"},
-         {u"0", u"CNAME"},
-         {u"0", u"MX"},
-         {u"1", u"PTR"},
-         {u"0", u"NS"},
-         {u"0", u"SOA"},
+         {u"0", u"A record"},
+         {u"0", u"CNAME record"},
+         {u"0", u"MX record"},
+         {u"1", u"PTR record"},
+         {u"0", u"NS record"},
+         {u"0", u"SOA record"},
      }}},
     // 123
     {.question_text = u"A client obtains a DHCP lease of 8 hours and uses the default timers.\r\n"
