@@ -210,13 +210,14 @@ const QuestionBlock kQuestions101To150 = {{
      }}},
     // 116
     {.question_text = u"Which of the following are true of a DNS resolver's cache? (Select all that apply)",
-     .explanation = u"A resolver may keep a record only for its TTL, and it may also cache negative answers "
-                    u"such as 'no such name'; cached answers are not authoritative and any record type may "
-                    u"be cached.",
+     .explanation = u"The TTL sets how long a resolver may answer from a cached record before it must ask "
+                    u"again; with serve-stale (RFC 8767) it may give a stale answer while the authoritative "
+                    u"servers cannot be reached. Negative answers such as 'no such name' are cached too "
+                    u"(RFC 2308); cached answers are not authoritative and any record type may be cached.",
      .answer_type = u"multi_answer",
      .choices = {{
          {u"0", u"Cached entries are kept until the resolver is restarted"},
-         {u"1", u"An entry is kept no longer than the TTL of the record"},
+         {u"1", u"The TTL sets how long an entry may be used before the resolver must ask again"},
          {u"1", u"Negative answers, such as 'no such name', can also be cached"},
          {u"0", u"An answer taken from the cache is flagged as authoritative"},
          {u"0", u"Only A records may be cached"},
