@@ -427,11 +427,11 @@ const QuestionBlock kQuestions101To150 = {{
          {u"0", u"1"},
      }}},
     // 131
-    {.question_text = u"Which of the following help prevent routing loops in distance-vector protocols? "
-                      u"(Select all that apply)",
-     .explanation = u"Split horizon, poison reverse, hold-down timers and a maximum hop count all fight "
-                    u"loops and counting to infinity; DR election is an OSPF feature and broadcasting "
-                    u"updates prevents nothing.",
+    {.question_text = u"Which of the following help prevent routing loops, or limit their effects, in "
+                      u"distance-vector protocols? (Select all that apply)",
+     .explanation = u"Split horizon, poison reverse and hold-down timers help keep loops from forming; a "
+                    u"maximum hop count does not prevent a loop but ends counting to infinity when one "
+                    u"forms. DR election is an OSPF feature and broadcasting updates prevents nothing.",
      .answer_type = u"multi_answer",
      .choices = {{
          {u"0", u"Electing a designated router"},
