@@ -48,9 +48,11 @@ const QuestionBlock kQuestions051To100 = {{
          {u"0", u"10.20.64.255"},
      }}},
     // 54
-    {.question_text = u"How much power can an IEEE 802.3at (Type 2) PSE supply at each of its ports?",
-     .explanation = u"A Type 2 PSE supplies up to 30 W per port, of which 25.5 W is assured at the device "
-                    u"after cable loss; 15.4 W is Type 1 (802.3af), and 60 W and 90 W are 802.3bt Types 3 "
+    {.question_text = u"How much power can an IEEE 802.3at (Type 2) PSE supply at each of its ports, "
+                      u"measured at the PSE's output, before cable loss?",
+     .explanation = u"A Type 2 PSE delivers 30 W per port at its output, of which 25.5 W is assured at the "
+                    u"powered device after worst-case cable loss; Type 1 (802.3af) gives 15.4 W at the PSE "
+                    u"and 12.95 W at the device, and 60 W and 90 W are the PSE outputs of 802.3bt Types 3 "
                     u"and 4.",
      .answer_type = u"single_answer",
      .choices = {{
