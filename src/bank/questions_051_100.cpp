@@ -428,13 +428,13 @@ const QuestionBlock kQuestions051To100 = {{
     {.question_text = u"Routers 10.1.1.2 and 10.1.1.3 run VRRP for the LAN 10.1.1.0/24, with the virtual "
                       u"address 10.1.1.1.\r\n"
                       u"Which default gateway should the hosts on the LAN be configured with?",
-     .explanation = u"Hosts use the virtual address 10.1.1.1: the master answers ARP for it with the "
-                    u"virtual MAC, so a failover needs no host change; a real address is lost with its "
-                    u"router, 10.1.1.255 is the LAN broadcast, and 224.0.0.18 only carries VRRP "
-                    u"advertisements.",
+     .explanation = u"Hosts use the virtual address 10.1.1.1: the active router (older texts call it "
+                    u"master) answers ARP for it with the virtual MAC, so a failover needs no host "
+                    u"change; a real address is lost with its router, 10.1.1.255 is the LAN broadcast, and "
+                    u"224.0.0.18 only carries VRRP advertisements.",
      .answer_type = u"single_answer",
      .choices = {{
-         {u"0", u"10.1.1.2, the real address of the router that is currently master"},
+         {u"0", u"10.1.1.2, the real address of the router that is currently active"},
          {u"0", u"224.0.0.18, the multicast address the routers send VRRP advertisements to"},
          {u"0", u"10.1.1.2 on half of the hosts and 10.1.1.3 on the rest, to share the load"},
          {u"1", u"10.1.1.1, the virtual address shared by the two routers"},

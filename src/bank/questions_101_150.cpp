@@ -387,20 +387,20 @@ const QuestionBlock kQuestions101To150 = {{
          {u"1", u"Path 2, cost 3"},
      }}},
     // 128
-    {.question_text = u"Routers R1 (VRRP master) and R2 (backup) share the virtual address 10.1.10.1, which "
-                      u"the hosts on 10.1.10.0/24 use as their default gateway.\r\n"
+    {.question_text = u"Routers R1 (VRRP active router) and R2 (backup) share the virtual address "
+                      u"10.1.10.1, which the hosts on 10.1.10.0/24 use as their default gateway.\r\n"
                       u"What happens when R1 fails?",
-     .explanation = u"When the master's advertisements stop, the backup becomes master and takes over both the "
-                    u"virtual IP address and the virtual MAC address, so the hosts keep the same gateway and "
-                    u"ARP entry; no host setting, DHCP renewal or ARP timeout is involved.",
+     .explanation = u"When the active router's advertisements stop, the backup becomes active and takes over "
+                    u"both the virtual IP address and the virtual MAC address, so the hosts keep the same "
+                    u"gateway and ARP entry; no host setting, DHCP renewal or ARP timeout is involved.",
      .answer_type = u"single_answer",
      .choices = {{
          {u"0", u"Each host must be reconfigured to use R2's own interface address as its default gateway"},
          {u"0", u"The hosts lose access to other subnets until their DHCP leases renew"},
          {u"0", u"R2 answers for 10.1.10.1 with its own MAC address, so hosts wait for their ARP entries to "
                 u"expire"},
-         {u"1", u"R2 becomes master and takes over 10.1.10.1 and its virtual MAC address; hosts change "
-                u"nothing"},
+         {u"1", u"R2 becomes the active router and takes over 10.1.10.1 and its virtual MAC address; "
+                u"hosts change nothing"},
      }}},
     // 129
     {.question_text = u"A resolver with an empty cache resolves www.example.org by iterative queries.\r\n"
