@@ -362,7 +362,7 @@ const QuestionBlock kQuestions101To150 = {{
                     u"server needs; dynamic NAT and PAT create entries only when inside hosts send traffic.",
      .answer_type = u"single_answer",
      .choices = {{
-         {u"0", u"Port address translation (overload)"},
+         {u"0", u"Port address translation (PAT, also called NAPT)"},
          {u"0", u"Dynamic NAT from a pool of public addresses"},
          {u"1", u"Static NAT"},
          {u"0", u"Proxy ARP"},
@@ -575,17 +575,18 @@ const QuestionBlock kQuestions101To150 = {{
     // 142
     {.question_text = u"A router translates the inside host 10.0.0.25 to 203.0.113.40 when its traffic "
                       u"leaves the network.\r\n"
-                      u"In NAT terminology, what kind of address is 203.0.113.40?",
-     .explanation = u"An inside global address is how an inside host appears to the outside world; "
-                    u"10.0.0.25, its address as seen on the inside, is the inside local address.",
+                      u"Which description fits the address 203.0.113.40?",
+     .explanation = u"NAT rewrites the inside host's private source address, 10.0.0.25, to the public "
+                    u"address 203.0.113.40 as its packets leave, so outside hosts see and reply to "
+                    u"203.0.113.40; the addresses of outside hosts are not translated here.",
      .answer_type = u"single_answer",
      .choices = {{
-         {u"1", u"Inside global"},
-         {u"0", u"Inside local"},
-         {u"0", u"Outside local"},
-         {u"0", u"Outside global"},
-         {u"0", u"Broadcast"},
-         {u"0", u"Link-local"},
+         {u"1", u"The public, translated address of the inside host"},
+         {u"0", u"The private address of the inside host on the inside network"},
+         {u"0", u"The address of an outside host as the inside hosts see it"},
+         {u"0", u"The address of an outside host on the outside network"},
+         {u"0", u"A broadcast address"},
+         {u"0", u"A link-local address"},
      }}},
     // 143
     {.question_text = u"Two OSPF routers on a shared Ethernet segment stay in the 2-WAY state with each "
