@@ -497,11 +497,11 @@ const QuestionBlock kQuestions151To200 = {{
          {u"1", u"A level 3 (error) message"},
      }}},
     // 183
-    {.question_text = u"Which of the following are good practices for securing management access to "
-                      u"network devices?",
+    {.question_text = u"Which of the following are good practices for securing network devices and their "
+                      u"management access?",
      .explanation = u"SSH encrypts sessions, an ACL limits where logins may come from, individual AAA "
-                    u"accounts give accountability and can be revoked, and disabling unused services "
-                    u"shrinks the attack surface.\r\n"
+                    u"accounts give accountability and can be revoked, and disabling unused services and "
+                    u"ports shrinks the attack surface.\r\n"
                     u"Shared passwords remove accountability, and SNMPv1 with a default community string "
                     u"is trivially abused.",
      .answer_type = u"multi_answer",
