@@ -346,7 +346,7 @@ const QuestionBlock kQuestions051To100 = {{
          {u"0", u"fc00::1"},
      }}},
     // 75
-    {.question_text = u"A host that has just taken an IPv4 address sends a gratuitous ARP for that "
+    {.question_text = u"A host that has just been assigned an IPv4 address sends a gratuitous ARP for that "
                       u"address.\r\n"
                       u"This message can reveal that another device on the segment already uses the "
                       u"same address.",

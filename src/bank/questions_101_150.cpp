@@ -105,8 +105,8 @@ const QuestionBlock kQuestions101To150 = {{
          {u"1", u"The RIP route, because it is the longest matching prefix"},
      }}},
     // 108
-    {.question_text = u"A company's staff use an email and calendar application in a web browser; the provider "
-                      u"runs the servers, storage, operating systems and the application itself.\r\n"
+    {.question_text = u"A company's employees use an email and calendar application in a web browser; the "
+                      u"provider runs the servers, storage, operating systems and the application itself.\r\n"
                       u"Which model describes this arrangement?",
      .explanation = u"In SaaS the provider runs the whole stack, application included, and the customer only "
                     u"uses it; with PaaS the customer still deploys its own applications, with IaaS it also "

@@ -256,7 +256,7 @@ const QuestionBlock kQuestions151To200 = {{
                     u"frames do the other jobs.",
      .answer_type = u"single_answer",
      .choices = {{
-         {u"0", u"To request permission to join a BSS on behalf of a client"},
+         {u"0", u"To let a client request to join a BSS"},
          {u"0", u"To acknowledge each data frame that arrives without errors"},
          {u"1", u"To advertise the BSS and its parameters, such as SSID, data rates and security settings"},
          {u"0", u"To reserve the medium before a long frame is sent"},
