@@ -265,9 +265,9 @@ const QuestionBlock kQuestions051To100 = {{
     {.question_text = u"A host is configured as 10.0.0.10/24 with the default gateway 10.0.1.1.\r\n"
                       u"It can ping every host on 10.0.0.0/24 but no address on any other network.\r\n"
                       u"What is the most likely cause?",
-     .explanation = u"10.0.1.1 is not inside 10.0.0.0/24, so the host cannot reach it directly or ARP "
-                    u"for it; the gateway must be an address on the host's own subnet, such as "
-                    u"10.0.0.1.",
+     .explanation = u"10.0.1.1 is not inside 10.0.0.0/24, so the host normally treats it as off-link and "
+                    u"cannot use it as its next hop; the gateway should be an address on the host's own "
+                    u"subnet, such as 10.0.0.1.",
      .answer_type = u"single_answer",
      .choices = {{
          {u"0", u"The DNS server address on the host is wrong"},
@@ -445,7 +445,8 @@ const QuestionBlock kQuestions051To100 = {{
                       u"The colleague says its echo requests travel inside UDP datagrams sent to a "
                       u"well-known port number.",
      .explanation = u"False. ICMP is carried directly in IP (protocol number 1) and has no port "
-                    u"numbers; echo messages are identified by ICMP type and code instead.",
+                    u"numbers; echo request and echo reply are ICMP types 8 and 0, and a reply is matched "
+                    u"to its request by the identifier and sequence number.",
      .answer_type = u"single_answer",
      .choices = {{
          {u"0", u"True"},
