@@ -559,8 +559,9 @@ const QuestionBlock kQuestions051To100 = {{
      }}},
     // 91
     {.question_text = u"Which statements about IPv6 routing with OSPFv3 and RIPng are true? (Select two)",
-     .explanation = u"RIPng sends to ff02::9 on UDP 521 (ff02::5 is OSPF, 520 is RIPv2), and OSPFv3 keeps "
-                    u"a 32-bit router ID, set by hand on an IPv6-only router; next hops are link-local, "
+     .explanation = u"RIPng sends to ff02::9 on UDP 521 (ff02::5 is OSPF, 520 is RIP for IPv4), and "
+                    u"OSPFv3 keeps a 32-bit router ID, usually set by hand when the router has no IPv4 "
+                    u"address to take it from (RFC 7503 lets it be generated); next hops are link-local, "
                     u"RIPng keeps the 15-hop limit, and no IPv4 interface address is needed.",
      .answer_type = u"multi_answer",
      .choices = {{
@@ -690,9 +691,9 @@ const QuestionBlock kQuestions051To100 = {{
     // 100
     {.question_text = u"Which statements about IPv6 stateless address autoconfiguration (SLAAC) are "
                       u"true? (Choose Three)",
-     .explanation = u"With SLAAC a host joins the /64 prefix from a router advertisement to an "
-                    u"interface ID it creates itself (EUI-64 or random), then checks uniqueness with "
-                    u"DAD.\r\n"
+     .explanation = u"With SLAAC a host combines the /64 prefix from a router advertisement with an "
+                    u"interface ID it creates itself (modified EUI-64 or random), then checks uniqueness "
+                    u"with DAD.\r\n"
                     u"No server keeps state, and SLAAC needs a /64 prefix, not a /48.",
      .answer_type = u"multi_answer",
      .choices = {{

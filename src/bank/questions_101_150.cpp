@@ -79,7 +79,9 @@ const QuestionBlock kQuestions101To150 = {{
     // 106
     {.question_text = u"Which transport protocol and port numbers does DHCP for IPv4 use?",
      .explanation = u"DHCP for IPv4 runs over UDP: servers (and relay agents) listen on port 67 and clients "
-                    u"on port 68. TCP is not used, and ports 546/547 belong to DHCPv6.",
+                    u"on port 68. Clients and servers never exchange their messages over TCP (bulk "
+                    u"leasequery, RFC 6926, is a separate TCP service for relay agents and other "
+                    u"requestors), and ports 546/547 belong to DHCPv6.",
      .answer_type = u"single_answer",
      .choices = {{
          {u"0", u"TCP, port 67 on the server and port 68 on the client"},
@@ -197,7 +199,7 @@ const QuestionBlock kQuestions101To150 = {{
                       u"designated router (DR)?",
      .explanation = u"The router with the highest interface priority becomes DR (priority 0 means never "
                     u"eligible); a tie is broken by the highest router ID.\r\n"
-                    u"The election is not pre-emptive: a router that joins later with a higher priority "
+                    u"The election is not preemptive: a router that joins later with a higher priority "
                     u"does not replace a working DR.",
      .answer_type = u"single_answer",
      .choices = {{
