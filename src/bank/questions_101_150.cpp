@@ -274,8 +274,9 @@ const QuestionBlock kQuestions101To150 = {{
     {.question_text = u"Which of the following is a characteristic of a link-state routing protocol such "
                       u"as OSPF?",
      .explanation = u"Link-state routers share a database describing every link in the area and each runs "
-                    u"the SPF algorithm on it; periodic full tables, 15-hop limits and split horizon are "
-                    u"distance-vector traits.",
+                    u"the SPF algorithm on it; routes learned from neighbors' distances and split horizon "
+                    u"are distance-vector traits, and periodic full tables, the 15-hop limit and hop count "
+                    u"as the only metric belong to distance-vector protocols such as RIP.",
      .answer_type = u"single_answer",
      .choices = {{
          {u"0", u"Routers send their whole routing table to their neighbors every 30 seconds"},
