@@ -446,13 +446,14 @@ const QuestionBlock kQuestions101To150 = {{
      }}},
     // 132
     {.question_text = u"What does the TTL value of a DNS resource record control?",
-     .explanation = u"The record's TTL, in seconds, tells resolvers how long they may cache the record "
-                    u"before they must ask again; it is not the IP header's TTL hop limit.",
+     .explanation = u"The record's TTL, in seconds, tells resolvers how long they may answer from their "
+                    u"cached copy before they must ask again (serve-stale, RFC 8767, allows a stale answer "
+                    u"only when no fresh one can be had); it is not the IP header's TTL hop limit.",
      .answer_type = u"single_answer",
      .choices = {{
          {u"0", u"How many routers a DNS query may cross"},
          {u"0", u"How many queries per second the record may answer"},
-         {u"1", u"How long resolvers may keep the record in their cache"},
+         {u"1", u"How long resolvers may use the cached record before they must ask again"},
      }}},
     // 133
     {.question_text = u"A branch router has a single link to headquarters, and the administrator uses one "
