@@ -536,8 +536,8 @@ const QuestionBlock kQuestions151To200 = {{
                       u"channels 1 to 11 are allowed.\r\n"
                       u"Which channel plan keeps their channels from overlapping?",
      .explanation = u"2.4 GHz channel centers are only 5 MHz apart while each DSSS channel is 22 MHz wide, "
-                    u"so only channels five numbers (25 MHz) apart do not overlap; within 1 to 11 only 1, 6 "
-                    u"and 11 achieve that.",
+                    u"so only channels at least five numbers (25 MHz) apart do not overlap; within 1 to 11 "
+                    u"only 1, 6 and 11 achieve that.",
      .answer_type = u"single_answer",
      .choices = {{
          {u"0", u"1, 2 and 3"},
