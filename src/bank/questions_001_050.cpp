@@ -156,8 +156,8 @@ const QuestionBlock kQuestions001To050 = {{
          {u"1", u"It supports much longer link distances"},
      }}},
     // 11
-    {.question_text = u"Which of the following are true of how a transparent switch learns MAC addresses "
-                      u"and forwards frames?",
+    {.question_text = u"Which of the following are true of how a Layer 2 switch (a transparent bridge) "
+                      u"learns MAC addresses and forwards frames?",
      .explanation = u"A switch learns the source MAC address of each frame against the incoming port, "
                     u"floods unknown unicast and broadcast frames within the VLAN (never back out the "
                     u"incoming port) and ages out entries that are not refreshed.",
@@ -552,9 +552,9 @@ const QuestionBlock kQuestions001To050 = {{
     // 38
     {.question_text = u"Which Ethernet standard provides 10 Gb/s over multimode fiber using "
                       u"short-wavelength lasers?",
-     .explanation = u"10GBASE-SR (short reach) uses 850 nm optics on multimode fiber. 10GBASE-LR is long "
-                    u"reach on single-mode fiber, 10GBASE-T uses twisted pair, and the others run at 100 "
-                    u"Mb/s or 1 Gb/s.",
+     .explanation = u"10GBASE-SR uses short-wavelength (S, 850 nm) optics on multimode fiber. 10GBASE-LR "
+                    u"uses long-wavelength (L, 1310 nm) optics on single-mode fiber, 10GBASE-T uses twisted "
+                    u"pair, and the others run at 100 Mb/s or 1 Gb/s.",
      .answer_type = u"single_answer",
      .choices = {{
          {u"0", u"10GBASE-T"},

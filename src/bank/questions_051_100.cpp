@@ -48,9 +48,11 @@ const QuestionBlock kQuestions051To100 = {{
          {u"0", u"10.20.64.255"},
      }}},
     // 54
-    {.question_text = u"How much power can an IEEE 802.3at (Type 2) PSE supply at each of its ports?",
-     .explanation = u"A Type 2 PSE supplies up to 30 W per port, of which 25.5 W is assured at the device "
-                    u"after cable loss; 15.4 W is Type 1 (802.3af), and 60 W and 90 W are 802.3bt Types 3 "
+    {.question_text = u"How much power can an IEEE 802.3at (Type 2) PSE supply at each of its ports, "
+                      u"measured at the PSE's output, before cable loss?",
+     .explanation = u"A Type 2 PSE delivers 30 W per port at its output, of which 25.5 W is assured at the "
+                    u"powered device after worst-case cable loss; Type 1 (802.3af) gives 15.4 W at the PSE "
+                    u"and 12.95 W at the device, and 60 W and 90 W are the PSE outputs of 802.3bt Types 3 "
                     u"and 4.",
      .answer_type = u"single_answer",
      .choices = {{
@@ -263,9 +265,9 @@ const QuestionBlock kQuestions051To100 = {{
     {.question_text = u"A host is configured as 10.0.0.10/24 with the default gateway 10.0.1.1.\r\n"
                       u"It can ping every host on 10.0.0.0/24 but no address on any other network.\r\n"
                       u"What is the most likely cause?",
-     .explanation = u"10.0.1.1 is not inside 10.0.0.0/24, so the host cannot reach it directly or ARP "
-                    u"for it; the gateway must be an address on the host's own subnet, such as "
-                    u"10.0.0.1.",
+     .explanation = u"10.0.1.1 is not inside 10.0.0.0/24, so the host normally treats it as off-link and "
+                    u"cannot use it as its next hop; the gateway should be an address on the host's own "
+                    u"subnet, such as 10.0.0.1.",
      .answer_type = u"single_answer",
      .choices = {{
          {u"0", u"The DNS server address on the host is wrong"},
@@ -344,7 +346,7 @@ const QuestionBlock kQuestions051To100 = {{
          {u"0", u"fc00::1"},
      }}},
     // 75
-    {.question_text = u"A host that has just taken an IPv4 address sends a gratuitous ARP for that "
+    {.question_text = u"A host that has just been assigned an IPv4 address sends a gratuitous ARP for that "
                       u"address.\r\n"
                       u"This message can reveal that another device on the segment already uses the "
                       u"same address.",
@@ -426,13 +428,13 @@ const QuestionBlock kQuestions051To100 = {{
     {.question_text = u"Routers 10.1.1.2 and 10.1.1.3 run VRRP for the LAN 10.1.1.0/24, with the virtual "
                       u"address 10.1.1.1.\r\n"
                       u"Which default gateway should the hosts on the LAN be configured with?",
-     .explanation = u"Hosts use the virtual address 10.1.1.1: the master answers ARP for it with the "
-                    u"virtual MAC, so a failover needs no host change; a real address is lost with its "
-                    u"router, 10.1.1.255 is the LAN broadcast, and 224.0.0.18 only carries VRRP "
-                    u"advertisements.",
+     .explanation = u"Hosts use the virtual address 10.1.1.1: the active router (older texts call it "
+                    u"master) answers ARP for it with the virtual MAC, so a failover needs no host "
+                    u"change; a real address is lost with its router, 10.1.1.255 is the LAN broadcast, and "
+                    u"224.0.0.18 only carries VRRP advertisements.",
      .answer_type = u"single_answer",
      .choices = {{
-         {u"0", u"10.1.1.2, the real address of the router that is currently master"},
+         {u"0", u"10.1.1.2, the real address of the router that is currently active"},
          {u"0", u"224.0.0.18, the multicast address the routers send VRRP advertisements to"},
          {u"0", u"10.1.1.2 on half of the hosts and 10.1.1.3 on the rest, to share the load"},
          {u"1", u"10.1.1.1, the virtual address shared by the two routers"},
@@ -443,7 +445,8 @@ const QuestionBlock kQuestions051To100 = {{
                       u"The colleague says its echo requests travel inside UDP datagrams sent to a "
                       u"well-known port number.",
      .explanation = u"False. ICMP is carried directly in IP (protocol number 1) and has no port "
-                    u"numbers; echo messages are identified by ICMP type and code instead.",
+                    u"numbers; echo request and echo reply are ICMP types 8 and 0, and a reply is matched "
+                    u"to its request by the identifier and sequence number.",
      .answer_type = u"single_answer",
      .choices = {{
          {u"0", u"True"},
@@ -556,8 +559,9 @@ const QuestionBlock kQuestions051To100 = {{
      }}},
     // 91
     {.question_text = u"Which statements about IPv6 routing with OSPFv3 and RIPng are true? (Select two)",
-     .explanation = u"RIPng sends to ff02::9 on UDP 521 (ff02::5 is OSPF, 520 is RIPv2), and OSPFv3 keeps "
-                    u"a 32-bit router ID, set by hand on an IPv6-only router; next hops are link-local, "
+     .explanation = u"RIPng sends to ff02::9 on UDP 521 (ff02::5 is OSPF, 520 is RIP for IPv4), and "
+                    u"OSPFv3 keeps a 32-bit router ID, usually set by hand when the router has no IPv4 "
+                    u"address to take it from (RFC 7503 lets it be generated); next hops are link-local, "
                     u"RIPng keeps the 15-hop limit, and no IPv4 interface address is needed.",
      .answer_type = u"multi_answer",
      .choices = {{
@@ -687,9 +691,9 @@ const QuestionBlock kQuestions051To100 = {{
     // 100
     {.question_text = u"Which statements about IPv6 stateless address autoconfiguration (SLAAC) are "
                       u"true? (Choose Three)",
-     .explanation = u"With SLAAC a host joins the /64 prefix from a router advertisement to an "
-                    u"interface ID it creates itself (EUI-64 or random), then checks uniqueness with "
-                    u"DAD.\r\n"
+     .explanation = u"With SLAAC a host combines the /64 prefix from a router advertisement with an "
+                    u"interface ID it creates itself (modified EUI-64 or random), then checks uniqueness "
+                    u"with DAD.\r\n"
                     u"No server keeps state, and SLAAC needs a /64 prefix, not a /48.",
      .answer_type = u"multi_answer",
      .choices = {{

@@ -79,7 +79,9 @@ const QuestionBlock kQuestions101To150 = {{
     // 106
     {.question_text = u"Which transport protocol and port numbers does DHCP for IPv4 use?",
      .explanation = u"DHCP for IPv4 runs over UDP: servers (and relay agents) listen on port 67 and clients "
-                    u"on port 68. TCP is not used, and ports 546/547 belong to DHCPv6.",
+                    u"on port 68. Clients and servers never exchange their messages over TCP (bulk "
+                    u"leasequery, RFC 6926, is a separate TCP service for relay agents and other "
+                    u"requestors), and ports 546/547 belong to DHCPv6.",
      .answer_type = u"single_answer",
      .choices = {{
          {u"0", u"TCP, port 67 on the server and port 68 on the client"},
@@ -105,8 +107,8 @@ const QuestionBlock kQuestions101To150 = {{
          {u"1", u"The RIP route, because it is the longest matching prefix"},
      }}},
     // 108
-    {.question_text = u"A company's staff use an email and calendar application in a web browser; the provider "
-                      u"runs the servers, storage, operating systems and the application itself.\r\n"
+    {.question_text = u"A company's employees use an email and calendar application in a web browser; the "
+                      u"provider runs the servers, storage, operating systems and the application itself.\r\n"
                       u"Which model describes this arrangement?",
      .explanation = u"In SaaS the provider runs the whole stack, application included, and the customer only "
                     u"uses it; with PaaS the customer still deploys its own applications, with IaaS it also "
@@ -174,9 +176,9 @@ const QuestionBlock kQuestions101To150 = {{
                     u"address and an MX record names a mail exchanger.",
      .answer_type = u"single_answer",
      .choices = {{
-         {u"0", u"A"},
-         {u"0", u"MX"},
-         {u"1", u"AAAA"},
+         {u"0", u"A record"},
+         {u"0", u"MX record"},
+         {u"1", u"AAAA record"},
      }}},
     // 114
     {.question_text = u"An inside host 192.168.1.10 opens a web session to the server 198.51.100.20.\r\n"
@@ -197,7 +199,7 @@ const QuestionBlock kQuestions101To150 = {{
                       u"designated router (DR)?",
      .explanation = u"The router with the highest interface priority becomes DR (priority 0 means never "
                     u"eligible); a tie is broken by the highest router ID.\r\n"
-                    u"The election is not pre-emptive: a router that joins later with a higher priority "
+                    u"The election is not preemptive: a router that joins later with a higher priority "
                     u"does not replace a working DR.",
      .answer_type = u"single_answer",
      .choices = {{
@@ -210,13 +212,14 @@ const QuestionBlock kQuestions101To150 = {{
      }}},
     // 116
     {.question_text = u"Which of the following are true of a DNS resolver's cache? (Select all that apply)",
-     .explanation = u"A resolver may keep a record only for its TTL, and it may also cache negative answers "
-                    u"such as 'no such name'; cached answers are not authoritative and any record type may "
-                    u"be cached.",
+     .explanation = u"The TTL sets how long a resolver may answer from a cached record before it must ask "
+                    u"again; with serve-stale (RFC 8767) it may give a stale answer while the authoritative "
+                    u"servers cannot be reached. Negative answers such as 'no such name' are cached too "
+                    u"(RFC 2308); cached answers are not authoritative and any record type may be cached.",
      .answer_type = u"multi_answer",
      .choices = {{
          {u"0", u"Cached entries are kept until the resolver is restarted"},
-         {u"1", u"An entry is kept no longer than the TTL of the record"},
+         {u"1", u"The TTL sets how long an entry may be used before the resolver must ask again"},
          {u"1", u"Negative answers, such as 'no such name', can also be cached"},
          {u"0", u"An answer taken from the cache is flagged as authoritative"},
          {u"0", u"Only A records may be cached"},
@@ -271,8 +274,9 @@ const QuestionBlock kQuestions101To150 = {{
     {.question_text = u"Which of the following is a characteristic of a link-state routing protocol such "
                       u"as OSPF?",
      .explanation = u"Link-state routers share a database describing every link in the area and each runs "
-                    u"the SPF algorithm on it; periodic full tables, 15-hop limits and split horizon are "
-                    u"distance-vector traits.",
+                    u"the SPF algorithm on it; routes learned from neighbors' distances and split horizon "
+                    u"are distance-vector traits, and periodic full tables, the 15-hop limit and hop count "
+                    u"as the only metric belong to distance-vector protocols such as RIP.",
      .answer_type = u"single_answer",
      .choices = {{
          {u"0", u"Routers send their whole routing table to their neighbors every 30 seconds"},
@@ -300,16 +304,16 @@ const QuestionBlock kQuestions101To150 = {{
     // 122
     {.question_text = u"Which DNS record type maps an IP address back to a host name for reverse lookups?",
      .explanation = u"A PTR record, stored under in-addr.arpa (IPv4) or ip6.arpa (IPv6), points from an "
-                    u"address to a name; A maps names to addresses, CNAME gives aliases and MX names mail "
-                    u"servers.",
+                    u"address to a name; an A record maps a name to an address, CNAME gives aliases and "
+                    u"MX names mail servers.",
      .answer_type = u"single_answer",
      .choices = {{
-         {u"0", u"A"},
-         {u"0", u"CNAME"},
-         {u"0", u"MX"},
-         {u"1", u"PTR"},
-         {u"0", u"NS"},
-         {u"0", u"SOA"},
+         {u"0", u"A record"},
+         {u"0", u"CNAME record"},
+         {u"0", u"MX record"},
+         {u"1", u"PTR record"},
+         {u"0", u"NS record"},
+         {u"0", u"SOA record"},
      }}},
     // 123
     {.question_text = u"A client obtains a DHCP lease of 8 hours and uses the default timers.\r\n"
@@ -361,7 +365,7 @@ const QuestionBlock kQuestions101To150 = {{
                     u"server needs; dynamic NAT and PAT create entries only when inside hosts send traffic.",
      .answer_type = u"single_answer",
      .choices = {{
-         {u"0", u"Port address translation (overload)"},
+         {u"0", u"Port address translation (PAT, also called NAPT)"},
          {u"0", u"Dynamic NAT from a pool of public addresses"},
          {u"1", u"Static NAT"},
          {u"0", u"Proxy ARP"},
@@ -386,20 +390,20 @@ const QuestionBlock kQuestions101To150 = {{
          {u"1", u"Path 2, cost 3"},
      }}},
     // 128
-    {.question_text = u"Routers R1 (VRRP master) and R2 (backup) share the virtual address 10.1.10.1, which "
-                      u"the hosts on 10.1.10.0/24 use as their default gateway.\r\n"
+    {.question_text = u"Routers R1 (VRRP active router) and R2 (backup) share the virtual address "
+                      u"10.1.10.1, which the hosts on 10.1.10.0/24 use as their default gateway.\r\n"
                       u"What happens when R1 fails?",
-     .explanation = u"When the master's advertisements stop, the backup becomes master and takes over both the "
-                    u"virtual IP address and the virtual MAC address, so the hosts keep the same gateway and "
-                    u"ARP entry; no host setting, DHCP renewal or ARP timeout is involved.",
+     .explanation = u"When the active router's advertisements stop, the backup becomes active and takes over "
+                    u"both the virtual IP address and the virtual MAC address, so the hosts keep the same "
+                    u"gateway and ARP entry; no host setting, DHCP renewal or ARP timeout is involved.",
      .answer_type = u"single_answer",
      .choices = {{
          {u"0", u"Each host must be reconfigured to use R2's own interface address as its default gateway"},
          {u"0", u"The hosts lose access to other subnets until their DHCP leases renew"},
          {u"0", u"R2 answers for 10.1.10.1 with its own MAC address, so hosts wait for their ARP entries to "
                 u"expire"},
-         {u"1", u"R2 becomes master and takes over 10.1.10.1 and its virtual MAC address; hosts change "
-                u"nothing"},
+         {u"1", u"R2 becomes the active router and takes over 10.1.10.1 and its virtual MAC address; "
+                u"hosts change nothing"},
      }}},
     // 129
     {.question_text = u"A resolver with an empty cache resolves www.example.org by iterative queries.\r\n"
@@ -426,11 +430,11 @@ const QuestionBlock kQuestions101To150 = {{
          {u"0", u"1"},
      }}},
     // 131
-    {.question_text = u"Which of the following help prevent routing loops in distance-vector protocols? "
-                      u"(Select all that apply)",
-     .explanation = u"Split horizon, poison reverse, hold-down timers and a maximum hop count all fight "
-                    u"loops and counting to infinity; DR election is an OSPF feature and broadcasting "
-                    u"updates prevents nothing.",
+    {.question_text = u"Which of the following help prevent routing loops, or limit their effects, in "
+                      u"distance-vector protocols? (Select all that apply)",
+     .explanation = u"Split horizon, poison reverse and hold-down timers help keep loops from forming; a "
+                    u"maximum hop count does not prevent a loop but ends counting to infinity when one "
+                    u"forms. DR election is an OSPF feature and broadcasting updates prevents nothing.",
      .answer_type = u"multi_answer",
      .choices = {{
          {u"0", u"Electing a designated router"},
@@ -442,13 +446,14 @@ const QuestionBlock kQuestions101To150 = {{
      }}},
     // 132
     {.question_text = u"What does the TTL value of a DNS resource record control?",
-     .explanation = u"The record's TTL, in seconds, tells resolvers how long they may cache the record "
-                    u"before they must ask again; it is not the IP header's TTL hop limit.",
+     .explanation = u"The record's TTL, in seconds, tells resolvers how long they may answer from their "
+                    u"cached copy before they must ask again (serve-stale, RFC 8767, allows a stale answer "
+                    u"only when no fresh one can be had); it is not the IP header's TTL hop limit.",
      .answer_type = u"single_answer",
      .choices = {{
          {u"0", u"How many routers a DNS query may cross"},
          {u"0", u"How many queries per second the record may answer"},
-         {u"1", u"How long resolvers may keep the record in their cache"},
+         {u"1", u"How long resolvers may use the cached record before they must ask again"},
      }}},
     // 133
     {.question_text = u"A branch router has a single link to headquarters, and the administrator uses one "
@@ -574,17 +579,18 @@ const QuestionBlock kQuestions101To150 = {{
     // 142
     {.question_text = u"A router translates the inside host 10.0.0.25 to 203.0.113.40 when its traffic "
                       u"leaves the network.\r\n"
-                      u"In NAT terminology, what kind of address is 203.0.113.40?",
-     .explanation = u"An inside global address is how an inside host appears to the outside world; "
-                    u"10.0.0.25, its address as seen on the inside, is the inside local address.",
+                      u"Which description fits the address 203.0.113.40?",
+     .explanation = u"NAT rewrites the inside host's private source address, 10.0.0.25, to the public "
+                    u"address 203.0.113.40 as its packets leave, so outside hosts see and reply to "
+                    u"203.0.113.40; the addresses of outside hosts are not translated here.",
      .answer_type = u"single_answer",
      .choices = {{
-         {u"1", u"Inside global"},
-         {u"0", u"Inside local"},
-         {u"0", u"Outside local"},
-         {u"0", u"Outside global"},
-         {u"0", u"Broadcast"},
-         {u"0", u"Link-local"},
+         {u"1", u"The public, translated address of the inside host"},
+         {u"0", u"The private address of the inside host on the inside network"},
+         {u"0", u"The address of an outside host as the inside hosts see it"},
+         {u"0", u"The address of an outside host on the outside network"},
+         {u"0", u"A broadcast address"},
+         {u"0", u"A link-local address"},
      }}},
     // 143
     {.question_text = u"Two OSPF routers on a shared Ethernet segment stay in the 2-WAY state with each "

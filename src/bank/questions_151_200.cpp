@@ -172,9 +172,10 @@ const QuestionBlock kQuestions151To200 = {{
     // 162
     {.question_text = u"A small office is upgrading its wireless network from WPA2 to WPA3.\r\n"
                       u"Which of the following are security improvements that WPA3 introduces?",
-     .explanation = u"WPA3-Personal replaces pre-shared key authentication with SAE, which resists offline "
-                    u"dictionary attacks, and WPA3 requires Protected Management Frames; TKIP and WEP are "
-                    u"not allowed, enterprise mode still uses 802.1X, and SSID hiding is unrelated.",
+     .explanation = u"WPA3-Personal still uses a passphrase, but SAE replaces the pre-shared key exchange "
+                    u"and resists offline dictionary attacks; WPA3 also requires Protected Management "
+                    u"Frames, TKIP and WEP are not allowed, enterprise mode still uses 802.1X, and SSID "
+                    u"hiding is unrelated.",
      .answer_type = u"multi_answer",
      .choices = {{
          {u"0", u"Personal mode relies on TKIP with RC4 encryption"},
@@ -256,7 +257,7 @@ const QuestionBlock kQuestions151To200 = {{
                     u"frames do the other jobs.",
      .answer_type = u"single_answer",
      .choices = {{
-         {u"0", u"To request permission to join a BSS on behalf of a client"},
+         {u"0", u"To let a client request to join a BSS"},
          {u"0", u"To acknowledge each data frame that arrives without errors"},
          {u"1", u"To advertise the BSS and its parameters, such as SSID, data rates and security settings"},
          {u"0", u"To reserve the medium before a long frame is sent"},
@@ -470,7 +471,8 @@ const QuestionBlock kQuestions151To200 = {{
                       u"If the server accepts the connection, which flags are set in its reply?",
      .explanation = u"In the three-way handshake the client sends SYN, the server answers SYN+ACK (its own "
                     u"SYN plus an acknowledgment of the client's) and the client completes it with ACK; "
-                    u"ACK alone is the third segment, RST+ACK refuses a connection and FIN closes one.",
+                    u"ACK alone is the third segment, RST+ACK refuses a connection, FIN+ACK begins closing "
+                    u"one, and PSH+ACK carries data once a connection is open.",
      .answer_type = u"single_answer",
      .choices = {{
          {u"0", u"SYN only"},
@@ -497,11 +499,11 @@ const QuestionBlock kQuestions151To200 = {{
          {u"1", u"A level 3 (error) message"},
      }}},
     // 183
-    {.question_text = u"Which of the following are good practices for securing management access to "
-                      u"network devices?",
+    {.question_text = u"Which of the following are good practices for securing network devices and their "
+                      u"management access?",
      .explanation = u"SSH encrypts sessions, an ACL limits where logins may come from, individual AAA "
-                    u"accounts give accountability and can be revoked, and disabling unused services "
-                    u"shrinks the attack surface.\r\n"
+                    u"accounts give accountability and can be revoked, and disabling unused services and "
+                    u"ports shrinks the attack surface.\r\n"
                     u"Shared passwords remove accountability, and SNMPv1 with a default community string "
                     u"is trivially abused.",
      .answer_type = u"multi_answer",
@@ -533,9 +535,9 @@ const QuestionBlock kQuestions151To200 = {{
     {.question_text = u"Three access points cover neighboring areas in the 2.4 GHz band, where "
                       u"channels 1 to 11 are allowed.\r\n"
                       u"Which channel plan keeps their channels from overlapping?",
-     .explanation = u"2.4 GHz channel centers are only 5 MHz apart while each channel is about 20 to 22 "
-                    u"MHz wide, so channels must be five numbers apart; within 1 to 11 only 1, 6 and 11 "
-                    u"achieve that.",
+     .explanation = u"2.4 GHz channel centers are only 5 MHz apart while each DSSS channel is 22 MHz wide, "
+                    u"so only channels at least five numbers (25 MHz) apart do not overlap; within 1 to 11 "
+                    u"only 1, 6 and 11 achieve that.",
      .answer_type = u"single_answer",
      .choices = {{
          {u"0", u"1, 2 and 3"},
@@ -699,9 +701,10 @@ const QuestionBlock kQuestions151To200 = {{
     {.question_text = u"A technician pings 10.8.4.20 and receives ICMP Destination Unreachable "
                       u"messages sent by the router 10.1.1.1.\r\n"
                       u"What do these messages indicate?",
-     .explanation = u"A Destination Unreachable message from a router means that router could not deliver "
-                    u"the packet, for example for lack of a route or of an ARP reply from the host; the "
-                    u"path up to that router works.",
+     .explanation = u"A Destination Unreachable message from a router means that router did not deliver "
+                    u"the packet, for example for lack of a route or of an ARP reply from the host, or "
+                    u"because a filter prohibits forwarding it (code 13, RFC 1812); the path up to that "
+                    u"router works.",
      .answer_type = u"single_answer",
      .choices = {{
          {u"0", u"The technician's own network cable is unplugged"},
