@@ -60,8 +60,9 @@ private slots:
                                           {" FILL", false},
                                           {"FIL", false},
                                           {"", false},
-                                          {"multi_answer", false}})
-            QVERIFY2(bank::isTypedAnswer(QString::fromLatin1(type)) == typed, type);
+                                          {"multi_answer", false},
+                                          {"\uFB01ll", false}})  // a ligature upper-cases to two letters
+            QVERIFY2(bank::isTypedAnswer(QString::fromUtf8(type)) == typed, type);
         QuestionRecord r;
         r.choice_text[1] = u"a"_qs, r.choice_text[2] = u"   "_qs, r.choice_text[3] = u"\t"_qs;
         QCOMPARE(bank::countChoices(r), 2);  // only spaces make a choice blank

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include "platform/display.h"
 #include "platform/files.h"
 #include "platform/random.h"
 #include "platform/text.h"
@@ -127,38 +128,66 @@ private slots:
             QVERIFY2(!platform::regularFileExists(no), qPrintable(no));
     }
 
+    // A display that cannot be opened ends the program before it starts,
+    // with status 2 and one line of its own instead of Qt's abort.
     void whatEndsTheProcess_data()
     {
         QTest::addColumn<QByteArray>("mode");
+        QTest::addColumn<QStringList>("environment");  // "NAME=" unsets NAME
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("output");
-        QTest::newRow("overflow") << QByteArray("overflow") << 1
+        QTest::newRow("overflow") << QByteArray("overflow") << QStringList() << 1
                                   << u"box|netadmin-quiz|Run-time error '6'://Overflow"_qs;
-        QTest::newRow("bounds") << QByteArray("bounds") << 1
+        QTest::newRow("bounds") << QByteArray("bounds") << QStringList() << 1
                                 << u"box|netadmin-quiz|Run-time error '9'://Subscript out of range"_qs;
-        QTest::newRow("exit") << QByteArray("exit") << 0 << u"exec returned|0"_qs;
+        QTest::newRow("exit") << QByteArray("exit") << QStringList() << 0 << u"exec returned|0"_qs;
+        const QString cannot = u"netadmin-quiz: cannot open "_qs;
+        const QStringList noDisplay{u"QT_QPA_PLATFORM="_qs, u"DISPLAY="_qs, u"WAYLAND_DISPLAY="_qs};
+        QTest::newRow("stale X display") << QByteArray("exit") << noDisplay + QStringList{u"DISPLAY=:987"_qs}
+                                         << 2 << cannot + u"the X display :987."_qs;
+        QTest::newRow("X11, no DISPLAY")
+            << QByteArray("exit") << noDisplay + QStringList{u"QT_QPA_PLATFORM=xcb"_qs} << 2
+            << cannot + u"a display: neither DISPLAY nor WAYLAND_DISPLAY is set."_qs;
+        QTest::newRow("Wayland, no compositor")
+            << QByteArray("exit") << noDisplay + QStringList{u"QT_QPA_PLATFORM=wayland"_qs} << 2
+            << cannot +
+                   u"the Wayland display wayland-0"_qs;  // whether Qt's Wayland plugin is installed or not
+        QTest::newRow("no screen") << QByteArray("exit")
+                                   << QStringList{u"QT_QPA_PLATFORM=linuxfb:fb=/nonexistent"_qs} << 2
+                                   << cannot + u"a screen through the \"linuxfb\" platform."_qs;
     }
     void whatEndsTheProcess()
     {
         QFETCH(QByteArray, mode);
+        QFETCH(QStringList, environment);
         QFETCH(int, status);
         QFETCH(QString, output);
+        QTemporaryDir runtime;  // a Wayland client library complains of a missing one
         QProcess child;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(u"NETADMIN_CHILD"_qs, QString::fromLatin1(mode));
+        env.insert(u"XDG_RUNTIME_DIR"_qs, runtime.path());
+        for (const QString& setting : environment) {
+            const QString name = setting.section(u'=', 0, 0), value = setting.section(u'=', 1);
+            value.isEmpty() ? env.remove(name) : env.insert(name, value);
+        }
         child.setProcessEnvironment(env);
+        child.setProcessChannelMode(QProcess::MergedChannels);
         child.start(QCoreApplication::applicationFilePath(), {});
         QVERIFY(child.waitForFinished(60000));
         const QString out = QString::fromLocal8Bit(child.readAllStandardOutput());
         QCOMPARE(child.exitStatus(), QProcess::NormalExit);
         QCOMPARE(child.exitCode(), status);
-        QVERIFY2(out.contains(output) && (status == 0 || !out.contains(u"after|"_qs)), qPrintable(out));
+        if (status == 2)
+            QVERIFY2(out.startsWith(output) && out.count(u'\n') == 1, qPrintable(out));
+        else
+            QVERIFY2(out.contains(output) && (status == 0 || !out.contains(u"after|"_qs)), qPrintable(out));
     }
 };
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    const auto app = platform::openApplication(argc, argv);  // as the program opens its display
     if (const QByteArray mode = qgetenv("NETADMIN_CHILD"); !mode.isEmpty())
         return std::setvbuf(stdout, nullptr, _IONBF, 0), runChild(mode);
     PlatformTest test;

@@ -77,7 +77,8 @@ void saveSeed(const char* kind, const QString& name, const QByteArray& bytes)
 
 void writeFile(const QString& name, const QByteArray& bytes)
 {
-    QFile f(name);
+    QFile f(u"./"_qs + name);  // a file on disk, whatever its name
+    QDir().mkpath(QFileInfo(f).path());
     if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
         qFatal("cannot write %s", qPrintable(name));
 }
@@ -319,6 +320,10 @@ private slots:
         QTest::newRow("only spaces") << u"   "_qs << false;
         QTest::newRow("sixth spelling") << u"gateway of last resort"_qs << true;
         QTest::newRow("third, stored with spaces") << u"0.0.0.0/0"_qs << true;
+        QTest::newRow("no-break space after") << u"default route\u00a0"_qs << false;
+        QTest::newRow("stored with a no-break space") << u"NEXT\u00a0HOP"_qs << true;
+        QTest::newRow("a space for the no-break space") << u"next hop"_qs << false;
+        QTest::newRow("upper-cased letter by letter") << u"STRASSE"_qs << false;  // not "straße"
     }
     void typedAnswers()
     {
@@ -326,7 +331,12 @@ private slots:
         QFETCH(bool, right);
         startQuiz({}, [] {
             putQuestion(1, u"FILL"_qs,
-                        {u"default route"_qs, {}, u"  0.0.0.0/0 "_qs, {}, {}, u"Gateway of Last Resort"_qs});
+                        {u"default route"_qs,
+                         {},
+                         u"  0.0.0.0/0 "_qs,
+                         u"next\u00a0hop"_qs,
+                         u"stra\u00dfe"_qs,
+                         u"Gateway of Last Resort"_qs});
         });
         for (int i = 1; i <= 6; ++i) {
             QVERIFY(q().QChoice(i)->isHidden());
@@ -538,6 +548,10 @@ private slots:
         QTest::newRow("not a picture") << u"text.gif"_qs << QByteArray("just some words\n") << QSize();
         QTest::newRow("empty") << u"empty.png"_qs << QByteArray() << QSize();
         QTest::newRow("30000 x 30000 gif") << u"bomb.gif"_qs << kGifBomb << QSize();
+        // Names are files on disk, even where Qt would read its own resources.
+        QTest::newRow(":x.gif") << u":x.gif"_qs << kTinyGif << QSize(1, 1);
+        QTest::newRow("a resource's name")
+            << u":/images/banner.png"_qs << encoded(QSize(5, 4), "PNG") << QSize(5, 4);
     }
     void pictures()
     {
@@ -582,9 +596,9 @@ private slots:
         QFETCH(QString, text);
         saveSeed("exhibit", QString::fromLatin1(QTest::currentDataTag()), bytes);
         writeFile(u"cool.txt"_qs, bytes);
-        writeFile(u"two.txt"_qs, "two\n");
+        writeFile(u":two.txt"_qs, "two\n");  // a file on disk, not a resource
         QCOMPARE(platform::readTextLines(u"cool.txt"_qs).text, text);
-        startWith({}, {u"two.txt"_qs, u"cool.txt"_qs});
+        startWith({}, {u":two.txt"_qs, u"cool.txt"_qs});
         click(q().exhibitbutton(1));
         ExhibitForm* window = Exhibit.instance();
         click(q().exhibitbutton(2));  // the same window, centred

@@ -1,8 +1,12 @@
 #include "platform/picture.h"
 
+#include <utility>
+
 #include <QFile>
 #include <QImageReader>
 #include <QLoggingCategory>
+
+#include "platform/files.h"
 
 namespace platform {
 
@@ -35,9 +39,9 @@ PictureResult tooLarge(QSize size)
 
 PictureResult loadPicture(const QString& fileName)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return {{}, QStringLiteral("it cannot be opened: %1").arg(file.errorString())};
+    QFile file;
+    if (QString error = openRegularFile(fileName, file); !error.isEmpty())
+        return {{}, std::move(error)};
     return loadPicture(&file);
 }
 

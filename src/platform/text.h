@@ -17,9 +17,25 @@ inline QString Trim(const QString& s)
     return (first == 0 && last == s.size()) ? s : s.mid(first, last - first);
 }
 
+// Upper-cases character by character, one to one: a text keeps its length
+// and its first four characters stay the first four ("ß" stays "ß" rather
+// than becoming "SS", the ligature "ﬁ" stays one character).
 inline QString UCase(const QString& s)
 {
-    return s.toUpper();
+    QString out = s;
+    char16_t* p = reinterpret_cast<char16_t*>(out.data());
+    const qsizetype n = out.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (QChar::isHighSurrogate(p[i]) && i + 1 < n && QChar::isLowSurrogate(p[i + 1])) {
+            const char32_t upper = QChar::toUpper(QChar::surrogateToUcs4(p[i], p[i + 1]));
+            if (QChar::requiresSurrogates(upper))
+                p[i] = QChar::highSurrogate(upper), p[i + 1] = QChar::lowSurrogate(upper);
+            ++i;
+        } else if (const char32_t upper = QChar::toUpper(char32_t(p[i])); !QChar::requiresSurrogates(upper)) {
+            p[i] = char16_t(upper);
+        }
+    }
+    return out;
 }
 
 }  // namespace platform

@@ -1,8 +1,11 @@
 #include "platform/text_file.h"
 
 #include <cstring>
+#include <utility>
 
 #include <QFile>
+
+#include "platform/files.h"
 
 namespace platform {
 
@@ -110,9 +113,9 @@ QString linesWithCrLf(const QByteArray& bytes)
 
 TextFileResult readTextLines(const QString& fileName)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return {{}, QStringLiteral("it cannot be opened: %1").arg(file.errorString())};
+    QFile file;
+    if (QString error = openRegularFile(fileName, file); !error.isEmpty())
+        return {{}, std::move(error)};
     if (file.size() > kMaxTextFileBytes)
         return {{}, QStringLiteral("it is larger than %1 MiB").arg(kMaxTextFileBytes / (1024 * 1024))};
     // Read at most one byte past the limit, in case the file grows meanwhile.

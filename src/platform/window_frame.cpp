@@ -106,8 +106,11 @@ QMargins scaled(const QMargins& device, qreal ratio)
 
 QMargins frameMargins(QWidget& window)
 {
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    if (!x11 || !window.isWindow()) {
+    // Only the X11 platform has X11 windows (the offscreen one may hold an X
+    // connection of its own, for OpenGL).
+    const bool xcb = QGuiApplication::platformName() == u"xcb";
+    auto* x11 = xcb ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    if (!x11 || !x11->connection() || !window.isWindow()) {
         const QRect outer = window.frameGeometry(), inner = window.geometry();
         return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
                 outer.bottom() - inner.bottom()};

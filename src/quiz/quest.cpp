@@ -31,6 +31,14 @@ using platform::UCase;
 namespace {
 const QString kCrLf = QStringLiteral("\r\n");
 
+// What was typed into a box, as typed: toPlainText() would make a no-break
+// space an ordinary one, which trimming then removes.
+QString typedText(const QPlainTextEdit& box)
+{
+    QString text = box.document()->toRawText();
+    return text.replace(QChar::ParagraphSeparator, u'\n').replace(QChar::LineSeparator, u'\n');
+}
+
 // A text as one line for speech: the line breaks of a text box become spaces.
 QString spoken(QString text)
 {
@@ -185,7 +193,7 @@ void QuestForm::check_answer()
                 verdict = 99;
         }
     } else {
-        const QString typed = Trim(UCase(abox(1)->toPlainText()));
+        const QString typed = Trim(UCase(typedText(*abox(1))));
         bool matched = false;
         for (int i = 1; i <= 6; ++i) {
             const QString accepted = Trim(UCase(current_question.choice_text[i]));

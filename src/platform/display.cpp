@@ -1,0 +1,94 @@
+#include "platform/display.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include <QRegularExpression>
+#include <QScreen>
+
+namespace platform {
+
+namespace {
+
+struct Held {
+    QtMsgType type;
+    QByteArray category;
+    QString message;
+};
+
+// What Qt says while it starts: held back, and passed on once the display
+// is open, for a failure is told in the program's own words.
+std::vector<Held> held;
+QStringList platformsTried, platformsMissing;
+QtMessageHandler previous = nullptr;
+
+QString display(const QString& platform)
+{
+    const QString x11 = qEnvironmentVariable("DISPLAY"), wayland = qEnvironmentVariable("WAYLAND_DISPLAY");
+    QString name;
+    if (platform == u"xcb" && !x11.isEmpty())
+        name = QStringLiteral("the X display %1").arg(x11);
+    else if (platform == u"xcb")
+        name = wayland.isEmpty() ? QStringLiteral("a display: neither DISPLAY nor WAYLAND_DISPLAY is set")
+                                 : QStringLiteral("an X display: DISPLAY is not set");
+    else if (platform.startsWith(u"wayland"))
+        name = QStringLiteral("the Wayland display %1")
+                   .arg(wayland.isEmpty() ? QStringLiteral("wayland-0") : wayland);
+    else
+        name = QStringLiteral("a screen through the \"%1\" platform").arg(platform);
+    if (platformsMissing.contains(platform))
+        name += QStringLiteral(" (Qt's \"%1\" platform plugin is not installed)").arg(platform);
+    return name;
+}
+
+[[noreturn]] void cannotOpen()
+{
+    QStringList tried = platformsTried;
+    if (tried.isEmpty()) {
+        const QString asked = qEnvironmentVariable("QT_QPA_PLATFORM");
+        tried = asked.isEmpty() ? QStringList{QStringLiteral("xcb")} : asked.split(u';', Qt::SkipEmptyParts);
+    }
+    QStringList displays;
+    for (const QString& platform : tried)
+        displays << display(platform.section(u':', 0, 0));
+    std::fprintf(stderr,
+                 "netadmin-quiz: cannot open %s. Start it from a desktop session, or under a virtual "
+                 "display: xvfb-run -a netadmin-quiz\n",
+                 qPrintable(displays.join(QStringLiteral(", nor "))));
+    std::fflush(stderr);
+    std::_Exit(2);
+}
+
+void whileStarting(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtFatalMsg)
+        cannotOpen();  // before Qt aborts
+    const QByteArray category(context.category ? context.category : "");
+    if (category == "qt.qpa.plugin") {
+        static const QRegularExpression plugin(QStringLiteral("platform plugin \"([^\"]+)\""));
+        if (const auto match = plugin.match(message); match.hasMatch()) {
+            platformsTried << match.captured(1);
+            if (message.startsWith(u"Could not find"))
+                platformsMissing << match.captured(1);
+        }
+    }
+    held.push_back({type, category, message});
+}
+
+}  // namespace
+
+std::unique_ptr<QApplication> openApplication(int& argc, char** argv)
+{
+    previous = qInstallMessageHandler(whileStarting);
+    auto app = std::make_unique<QApplication>(argc, argv);
+    if (!QGuiApplication::primaryScreen())
+        cannotOpen();
+    qInstallMessageHandler(previous);
+    for (const Held& h : held)
+        qt_message_output(h.type, QMessageLogContext(nullptr, 0, nullptr, h.category.constData()), h.message);
+    held.clear();
+    return app;
+}
+
+}  // namespace platform

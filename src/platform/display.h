@@ -1,0 +1,16 @@
+#pragma once
+
+#include <memory>
+
+#include <QApplication>
+
+namespace platform {
+
+// Creates the application on the window system. When no display can be
+// opened (none is set, a stale one, a compositor that does not run, a
+// platform without a screen), it says so in one line that names the display
+// and ends the process with status 2; Qt alone would abort with a core dump
+// and the advice to reinstall.
+std::unique_ptr<QApplication> openApplication(int& argc, char** argv);
+
+}  // namespace platform
