@@ -268,6 +268,16 @@ private slots:
         QCOMPARE(w->windowFlags().testFlag(Qt::WindowMinimizeButtonHint), boxes);
         QCOMPARE(w->windowFlags().testFlag(Qt::WindowMaximizeButtonHint), boxes);
         QCOMPARE(w->minimumSize() == w->maximumSize(), window == u"Welcome");  // its fixed dialog border
+        if (icon)
+            QCOMPARE(w->windowIcon().availableSizes(), (QList<QSize>{{32, 32}, {64, 64}}));
+        // Pictures in the rendering that suits the screen: twice the pixels at 200 %.
+        for (const QLabel* label : w->findChildren<QLabel*>()) {
+            if (const QString source = label->property("picture").toString(); !source.isEmpty()) {
+                const qreal ratio = w->devicePixelRatioF() > 1 ? 2.0 : 1.0;
+                QCOMPARE(label->pixmap().devicePixelRatio(), ratio);
+                QCOMPARE(label->pixmap().size(), QPixmap(source).size() * ratio);
+            }
+        }
     }
 
     void tabOrderAndNames()

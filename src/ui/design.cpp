@@ -49,8 +49,11 @@ void applyTo(QWidget* w)
             f.setStyleHint(QFont::Monospace);  // whatever family stands in, it stays fixed-pitch
         w->setFont(f);
     }
-    if (auto* label = qobject_cast<QLabel*>(w))
+    if (auto* label = qobject_cast<QLabel*>(w)) {
         condenseToFit(label);
+        if (const QString source = label->property("picture").toString(); !source.isEmpty())
+            label->setPixmap(picture(source, label->devicePixelRatioF()));
+    }
     if (w->property("designHidden").toBool())
         w->setVisible(false);
     // Enter presses the focused button, as Space does (outside dialogs Qt
@@ -61,9 +64,28 @@ void applyTo(QWidget* w)
 
 }  // namespace
 
+QPixmap picture(const QString& source, qreal devicePixelRatio)
+{
+    if (devicePixelRatio > 1.0) {
+        QString sharp = source;
+        sharp.insert(sharp.lastIndexOf(u'.'), QStringLiteral("@2x"));
+        if (QPixmap pixmap(sharp); !pixmap.isNull()) {
+            pixmap.setDevicePixelRatio(2.0);
+            return pixmap;
+        }
+    }
+    return QPixmap(source);
+}
+
 void setProgramIcon(QWidget* window)
 {
-    static const QIcon icon(QPixmap(QStringLiteral(":/images/icon.png"), "PNG"));
+    // Both sizes go to the window system, which takes the one its screen needs.
+    static const QIcon icon = [] {
+        QIcon i;
+        i.addPixmap(QPixmap(QStringLiteral(":/images/icon.png"), "PNG"));
+        i.addPixmap(QPixmap(QStringLiteral(":/images/icon-64.png"), "PNG"));
+        return i;
+    }();
     window->setWindowIcon(icon);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPixmap>
+
 class QWidget;
 
 namespace ui {
@@ -20,8 +22,14 @@ void setProgramIcon(QWidget* window);
 
 // Finishes a window built from its layout: what a layout file cannot say
 // (fractional point sizes such as 9.75 pt, controls hidden at design time,
-// fixed-pitch text that must stay fixed-pitch whatever font stands in).
+// fixed-pitch text that must stay fixed-pitch whatever font stands in, and
+// a label's "picture" in the rendering that suits its screen).
 void applyDesign(QWidget* window);
+
+// A compiled-in picture for a screen of the given device-pixel ratio: above
+// 1, its rendering at twice the size ("banner@2x.png" beside "banner.png"),
+// so that it is drawn as sharp as the text beside it rather than stretched.
+QPixmap picture(const QString& source, qreal devicePixelRatio);
 
 // The layouts name fonts of another platform; they map to metric-compatible
 // families so that texts fit as designed. A window without a font of its own
