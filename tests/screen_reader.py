@@ -54,6 +54,18 @@ class Run:
 
     def __init__(self, command, cwd, work):
         self.procs, self.expected, self.failures, self.log = [], [], [], os.path.join(work, "orca.log")
+        try:
+            self.start_all(command, cwd, work)
+        except BaseException:
+            self.stop()  # a stray Orca would keep the next run's from starting
+            raise
+
+    def stop(self):
+        for p in self.procs:
+            p.kill()
+            p.wait()
+
+    def start_all(self, command, cwd, work):
         read, write = os.pipe()
         self.start(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
                    pass_fds=(write,))
@@ -238,9 +250,9 @@ def main():
             question_four(run)
         except (RuntimeError, subprocess.CalledProcessError) as e:
             failures.append(str(e))
-        said = run.transcript()
-        for p in run.procs:
-            p.kill()
+        finally:
+            said = run.transcript()
+            run.stop()
     failures += [f"Orca did not say {t!r}" for t in unheard(run.expected, said)]
     failures += [f"a message box: {s!r}" for s in said if s.startswith(("alert Diagram", "alert Exhibit"))]
     print("What Orca said, a line after each key:\n    " +

@@ -11,6 +11,7 @@
 
 #include <xcb/xcb.h>
 #include <QGuiApplication>
+#include <QVariant>
 #include <QWidget>
 
 namespace platform {
@@ -23,18 +24,32 @@ using namespace std::chrono_literals;
 // must not stall the program.
 constexpr auto kAnswerTimeout = 250ms;
 
+constexpr const char* kKnownFrame = "netadmin_frame";
+
+// The atoms this file uses, interned once per connection, in one round trip.
+struct Atoms {
+    xcb_atom_t frameExtents, requestFrameExtents, supported, supportingWmCheck;
+
+    explicit Atoms(xcb_connection_t* c)
+    {
+        const char* const names[] = {"_NET_FRAME_EXTENTS", "_NET_REQUEST_FRAME_EXTENTS", "_NET_SUPPORTED",
+                                     "_NET_SUPPORTING_WM_CHECK"};
+        xcb_intern_atom_cookie_t cookies[4];
+        for (int i = 0; i < 4; ++i)
+            cookies[i] = xcb_intern_atom(c, 0, uint16_t(std::strlen(names[i])), names[i]);
+        xcb_atom_t* out[] = {&frameExtents, &requestFrameExtents, &supported, &supportingWmCheck};
+        for (int i = 0; i < 4; ++i) {
+            xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(c, cookies[i], nullptr);
+            *out[i] = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+            std::free(reply);
+        }
+    }
+};
+
 struct X11 {
     xcb_connection_t* c;
     xcb_window_t root;
-
-    xcb_atom_t atom(const char* name) const
-    {
-        xcb_intern_atom_reply_t* reply =
-            xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(std::strlen(name)), name), nullptr);
-        const xcb_atom_t a = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-        std::free(reply);
-        return a;
-    }
+    const Atoms& atoms;
 
     // The 32-bit values of a property of the given type, at most `count`.
     std::vector<uint32_t> values(xcb_window_t window, xcb_atom_t property, xcb_atom_t type,
@@ -54,7 +69,7 @@ struct X11 {
     // _NET_FRAME_EXTENTS: left, right, top, bottom, in device pixels.
     std::optional<QMargins> extents(xcb_window_t window) const
     {
-        const auto v = values(window, atom("_NET_FRAME_EXTENTS"), XCB_ATOM_CARDINAL, 4);
+        const auto v = values(window, atoms.frameExtents, XCB_ATOM_CARDINAL, 4);
         if (v.size() != 4)
             return std::nullopt;
         return QMargins(int(v[0]), int(v[2]), int(v[1]), int(v[3]));
@@ -65,13 +80,11 @@ struct X11 {
     // to tell a window's frame before the window is shown.
     bool managerAnswersFrameRequests() const
     {
-        const xcb_atom_t check = atom("_NET_SUPPORTING_WM_CHECK");
-        const auto child = values(root, check, XCB_ATOM_WINDOW, 1);
-        if (child.size() != 1 || values(child[0], check, XCB_ATOM_WINDOW, 1) != child)
+        const auto child = values(root, atoms.supportingWmCheck, XCB_ATOM_WINDOW, 1);
+        if (child.size() != 1 || values(child[0], atoms.supportingWmCheck, XCB_ATOM_WINDOW, 1) != child)
             return false;
-        const auto supported = values(root, atom("_NET_SUPPORTED"), XCB_ATOM_ATOM, 4096);
-        return std::find(supported.begin(), supported.end(), atom("_NET_REQUEST_FRAME_EXTENTS")) !=
-               supported.end();
+        const auto supported = values(root, atoms.supported, XCB_ATOM_ATOM, 4096);
+        return std::find(supported.begin(), supported.end(), atoms.requestFrameExtents) != supported.end();
     }
 
     std::optional<QMargins> requestExtents(xcb_window_t window) const
@@ -82,7 +95,7 @@ struct X11 {
         request.response_type = XCB_CLIENT_MESSAGE;
         request.format = 32;
         request.window = window;
-        request.type = atom("_NET_REQUEST_FRAME_EXTENTS");
+        request.type = atoms.requestFrameExtents;
         xcb_send_event(c, 0, root, XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
                        reinterpret_cast<const char*>(&request));
         xcb_flush(c);
@@ -90,7 +103,7 @@ struct X11 {
         do {
             if (auto margins = extents(window))
                 return margins;
-            std::this_thread::sleep_for(1ms);
+            std::this_thread::sleep_for(100us);
         } while (std::chrono::steady_clock::now() < deadline);
         return std::nullopt;
     }
@@ -116,14 +129,24 @@ QMargins frameMargins(QWidget& window)
                 outer.bottom() - inner.bottom()};
     }
     xcb_connection_t* c = x11->connection();
-    const X11 x{c, xcb_setup_roots_iterator(xcb_get_setup(c)).data->root};
+    static const Atoms atoms(c);  // the program holds one connection for its life
+    const X11 x{c, xcb_setup_roots_iterator(xcb_get_setup(c)).data->root, atoms};
     // The native window carries what decides its frame (its kind, its fixed
-    // or free size), so it is made now if it does not exist yet.
+    // or free size), so it is made now if it does not exist yet. Its frame,
+    // once known, is kept with it: asking again costs a wait for the window
+    // manager, and only a new native window gets another frame.
     const auto id = xcb_window_t(window.winId());
+    const QVariantList known = window.property(kKnownFrame).toList();
+    if (known.size() == 5 && known[0].toUInt() == id)
+        return {known[1].toInt(), known[2].toInt(), known[3].toInt(), known[4].toInt()};
     std::optional<QMargins> margins = x.extents(id);
     if (!margins)
         margins = x.requestExtents(id);
-    return margins ? scaled(*margins, window.devicePixelRatioF()) : QMargins();
+    if (!margins)
+        return {};
+    const QMargins m = scaled(*margins, window.devicePixelRatioF());
+    window.setProperty(kKnownFrame, QVariantList{uint(id), m.left(), m.top(), m.right(), m.bottom()});
+    return m;
 }
 
 }  // namespace platform
