@@ -13,6 +13,8 @@ run=(dbus-run-session -- /usr/bin/python3 "$(dirname "$0")/screen_reader.py" "$@
 # one may be made) it sees only its own, and all that the run started ends
 # with it, even when the run fails half-way.
 if unshare --pid --fork --mount-proc --kill-child true 2>/dev/null; then
-    exec unshare --pid --fork --mount-proc --kill-child "${run[@]}"
+    # sh is the namespace's first process, which inherits the run's orphans:
+    # dbus-run-session would report each one.
+    exec unshare --pid --fork --mount-proc --kill-child /bin/sh -c '"$@"; exit $?' sh "${run[@]}"
 fi
 exec "${run[@]}"
