@@ -25,8 +25,9 @@ install_deps() {
     fi
 }
 
+# NETADMIN_CMAKE_ARGS adds options to every configure (CI: -DNETADMIN_WERROR=ON).
 configure_and_build() {
     local dir="$1"; shift
-    cmake -S "$ROOT" -B "$dir" -G Ninja "$@" >/dev/null
+    cmake -S "$ROOT" -B "$dir" -G Ninja "$@" ${NETADMIN_CMAKE_ARGS:-} >/dev/null
     cmake --build "$dir" --parallel "$(nproc)" ${BUILD_TARGET:+--target "$BUILD_TARGET"}
 }

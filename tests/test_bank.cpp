@@ -14,7 +14,7 @@ namespace {
 
 QStringList linesOf(const QString& text)
 {
-    return text.isEmpty() ? QStringList{} : text.split(u"\r\n"_qs);
+    return text.isEmpty() ? QStringList{} : text.split(u"\r\n"_s);
 }
 
 // A count of each key, as "key:count key:count ...".
@@ -38,21 +38,21 @@ private slots:
     void loadingFillsTheBankTheSameEachTime()
     {
         bank::load_quest_1();
-        QCOMPARE(bank::full_test_name, u"Network Admin Quiz 1.0"_qs);
+        QCOMPARE(bank::full_test_name, u"Network Admin Quiz 1.0"_s);
         QCOMPARE(bank::full_test_name, bank::test_title + u' ' + bank::test_version);
-        QVERIFY(QRegularExpression(u"^[\\w.+-]+@example\\.org$"_qs).match(bank::author_contact).hasMatch());
+        QVERIFY(QRegularExpression(u"^[\\w.+-]+@example\\.org$"_s).match(bank::author_contact).hasMatch());
         QCOMPARE(int(bank::question_count), 200);
         for (int slot : {0, 201, 1000})
             QCOMPARE(question_bank[slot], QuestionRecord());
         const bank::QuestionBank first = question_bank;
-        question_bank[4].diagram_file[3] = u"left over"_qs;  // a reload must not depend on what was there
+        question_bank[4].diagram_file[3] = u"left over"_s;  // a reload must not depend on what was there
         question_bank[200].choice_correct[6] = 1;
         bank::load_quest_1();
         QVERIFY(question_bank == first);
         QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, (void)question_bank[1001]);
         QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, (void)question_bank[1].choice_text[7]);
         QuestionRecord copy = question_bank[12];  // a record copies whole
-        copy.choice_text[1] += u"!"_qs;
+        copy.choice_text[1] += u"!"_s;
         QVERIFY(!(copy == question_bank[12]));
         for (const auto& [type, typed] : {std::pair{"fill", true},
                                           {"FiLLer", true},
@@ -64,7 +64,7 @@ private slots:
                                           {"\uFB01ll", false}})  // a ligature upper-cases to two letters
             QVERIFY2(bank::isTypedAnswer(QString::fromUtf8(type)) == typed, type);
         QuestionRecord r;
-        r.choice_text[1] = u"a"_qs, r.choice_text[2] = u"   "_qs, r.choice_text[3] = u"\t"_qs;
+        r.choice_text[1] = u"a"_s, r.choice_text[2] = u"   "_s, r.choice_text[3] = u"\t"_s;
         QCOMPARE(bank::countChoices(r), 2);  // only spaces make a choice blank
     }
 
@@ -72,51 +72,51 @@ private slots:
     {
         bank::load_quest_1();
         static const QRegularExpression statesHowMany(
-            u"Choose Two|Select two|Choose Three|(Choose|Select|Check) all that apply|^(Select|Choose) all"_qs);
-        static const QRegularExpression byLetter(u"^[A-F]([.):]\\s|$)"_qs);  // a bare "A" reads as a letter
+            u"Choose Two|Select two|Choose Three|(Choose|Select|Check) all that apply|^(Select|Choose) all"_s);
+        static const QRegularExpression byLetter(u"^[A-F]([.):]\\s|$)"_s);  // a bare "A" reads as a letter
         Tally quiz[5], all;
         QStringList trueFalse, shared, files;
         for (int slot = 1; slot <= 200; ++slot) {
             const QuestionRecord& r = question_bank[slot];
-            const QString where = u"slot %1"_qs.arg(slot);
-            const QString type = r.answer_type == u"single_answer" ? u"single"_qs : r.answer_type;
+            const QString where = u"slot %1"_s.arg(slot);
+            const QString type = r.answer_type == u"single_answer" ? u"single"_s : r.answer_type;
             int n = bank::countChoices(r), k = 0, position = 0;
             for (int c = 1; c <= 6; ++c) {
                 const QString& t = r.choice_text[c];
                 k += r.choice_correct[c] == 1, position = r.choice_correct[c] == 1 ? c : position;
                 QVERIFY2(
                     (c <= n) == !t.isEmpty() && (t.isEmpty() ? r.choice_correct[c] == 0 : t == t.trimmed()),
-                    qPrintable(where + u": choices contiguous, trimmed, no flag on an empty one"_qs));
+                    qPrintable(where + u": choices contiguous, trimmed, no flag on an empty one"_s));
                 QVERIFY2(
                     !t.contains(u'\n') && !byLetter.match(t).hasMatch(),
-                    qPrintable(where + u": a choice of one line, neither a bare letter nor led by one"_qs));
-                all[u"longest choice"_qs] = std::max(all[u"longest choice"_qs], int(t.size()));
+                    qPrintable(where + u": a choice of one line, neither a bare letter nor led by one"_s));
+                all[u"longest choice"_s] = std::max(all[u"longest choice"_s], int(t.size()));
             }
             QVERIFY2(!r.question_text.isEmpty() && k >= 1 && r.clue_text.isEmpty() && r.answer_note.isEmpty(),
                      qPrintable(where));
             for (const QString* text : {&r.question_text, &r.explanation})
                 for (const QString& line : linesOf(*text))
                     QVERIFY2(!line.trimmed().isEmpty() && !line.contains(u'\r') && !line.contains(u'\n'),
-                             qPrintable(where + u": an empty line or a stray CR or LF"_qs));
+                             qPrintable(where + u": an empty line or a stray CR or LF"_s));
             const bool tf = n == 2 && r.choice_text[1] == u"True" && r.choice_text[2] == u"False";
             Tally& q = quiz[(slot - 1) % 4 + 1];
-            q.add(type), q.add(u"tf"_qs, tf), q.add(u"%1 choices"_qs.arg(n));
-            all.add(type), all.add(u"%1 choices"_qs.arg(n)), all.add(u"%1 %2 right"_qs.arg(type).arg(k));
-            all.add(u"all right"_qs, type != u"single" && k == n), all.add(u"flags"_qs, k),
-                all.add(u"choices"_qs, n);
-            all.add(u"single right at %1"_qs.arg(position), type == u"single" && k == 1);
-            all.add(u"%1 question lines"_qs.arg(linesOf(r.question_text).size()));
-            all.add(u"%1 explanation lines"_qs.arg(linesOf(r.explanation).size()));
-            all.add(u"true is right"_qs, tf && r.choice_correct[1] == 1);
+            q.add(type), q.add(u"tf"_s, tf), q.add(u"%1 choices"_s.arg(n));
+            all.add(type), all.add(u"%1 choices"_s.arg(n)), all.add(u"%1 %2 right"_s.arg(type).arg(k));
+            all.add(u"all right"_s, type != u"single" && k == n), all.add(u"flags"_s, k),
+                all.add(u"choices"_s, n);
+            all.add(u"single right at %1"_s.arg(position), type == u"single" && k == 1);
+            all.add(u"%1 question lines"_s.arg(linesOf(r.question_text).size()));
+            all.add(u"%1 explanation lines"_s.arg(linesOf(r.explanation).size()));
+            all.add(u"true is right"_s, tf && r.choice_correct[1] == 1);
             const bool says = statesHowMany.match(linesOf(r.question_text).last()).hasMatch();
-            all.add(u"multi says how many"_qs, type != u"single" && says);
+            all.add(u"multi says how many"_s, type != u"single" && says);
             QVERIFY2(!(type == u"single" && k == 1 && says), qPrintable(where));
             QVERIFY2(
-                k == 2 || !QRegularExpression(u"Choose Two|Select two"_qs).match(r.question_text).hasMatch(),
+                k == 2 || !QRegularExpression(u"Choose Two|Select two"_s).match(r.question_text).hasMatch(),
                 qPrintable(where));
-            all[u"longest question"_qs] = std::max(all[u"longest question"_qs], int(r.question_text.size()));
-            all[u"longest explanation"_qs] =
-                std::max(all[u"longest explanation"_qs], int(r.explanation.size()));
+            all[u"longest question"_s] = std::max(all[u"longest question"_s], int(r.question_text.size()));
+            all[u"longest explanation"_s] =
+                std::max(all[u"longest explanation"_s], int(r.explanation.size()));
             if (tf)
                 trueFalse << QString::number(slot);
             if (slot < 200 && r.question_text == question_bank[slot + 1].question_text &&
@@ -124,17 +124,17 @@ private slots:
                 shared << QString::number(slot);
             for (int f = 1; f <= 3; ++f)
                 if (!r.diagram_file[f].isEmpty() || !r.exhibit_file[f].isEmpty())
-                    files << u"%1: %2 %3"_qs.arg(slot).arg(r.diagram_file[f], r.exhibit_file[f]);
+                    files << u"%1: %2 %3"_s.arg(slot).arg(r.diagram_file[f], r.exhibit_file[f]);
         }
-        const QString choices = u"2 choices:%1 3 choices:%2 4 choices:%3 5 choices:%4 6 choices:%5"_qs;
+        const QString choices = u"2 choices:%1 3 choices:%2 4 choices:%3 5 choices:%4 6 choices:%5"_s;
         QCOMPARE(quiz[1].str(),
-                 choices.arg(3).arg(5).arg(3).arg(11).arg(28) + u" multi_answer:14 single:36 tf:3"_qs);
+                 choices.arg(3).arg(5).arg(3).arg(11).arg(28) + u" multi_answer:14 single:36 tf:3"_s);
         QCOMPARE(quiz[2].str(),
-                 choices.arg(3).arg(2).arg(4).arg(13).arg(28) + u" multi_answer:12 single:38 tf:3"_qs);
+                 choices.arg(3).arg(2).arg(4).arg(13).arg(28) + u" multi_answer:12 single:38 tf:3"_s);
         QCOMPARE(quiz[3].str(),
-                 choices.arg(3).arg(2).arg(5).arg(15).arg(25) + u" multi_answer:14 single:36 tf:3"_qs);
+                 choices.arg(3).arg(2).arg(5).arg(15).arg(25) + u" multi_answer:14 single:36 tf:3"_s);
         QCOMPARE(quiz[4].str(),
-                 choices.arg(4).arg(2).arg(9).arg(10).arg(25) + u" multi_answer:15 single:35 tf:3"_qs);
+                 choices.arg(4).arg(2).arg(9).arg(10).arg(25) + u" multi_answer:15 single:35 tf:3"_s);
         QCOMPARE(all.str(),
                  u"0 explanation lines:1 1 explanation lines:183 1 question lines:104 2 choices:13 "
                  "2 explanation lines:14 2 question lines:71 3 choices:11 3 explanation lines:2 "
@@ -145,10 +145,10 @@ private slots:
                  "right:143 "
                  "single 2 right:1 single 3 right:1 single right at 1:16 single right at 2:32 single right "
                  "at 3:46 "
-                 "single right at 4:38 single right at 5:10 single right at 6:1 true is right:5"_qs);
-        QCOMPARE(trueFalse.join(u' '), u"9 12 55 75 78 80 82 88 89 99 109 110"_qs);
-        QCOMPARE(shared.join(u' '), u"15 104 120"_qs);
-        QCOMPARE(files, (QStringList{u"4: mypic.gif cool.txt"_qs, u"4: mypic.jpg "_qs}));
+                 "single right at 4:38 single right at 5:10 single right at 6:1 true is right:5"_s);
+        QCOMPARE(trueFalse.join(u' '), u"9 12 55 75 78 80 82 88 89 99 109 110"_s);
+        QCOMPARE(shared.join(u' '), u"15 104 120"_s);
+        QCOMPARE(files, (QStringList{u"4: mypic.gif cool.txt"_s, u"4: mypic.jpg "_s}));
         QVERIFY(question_bank[7].explanation.isEmpty() && question_bank[200].answer_type == u"single_answer");
     }
 
@@ -159,7 +159,7 @@ private slots:
         bank::load_quest_1();
         const QRegularExpression byPlace(
             u"all of the above|none of the above|\\bboth [A-F]\\b|"
-            "\\b(answer|choice|option)s? [A-F]\\b|\\b[A-F] and [A-F]\\b"_qs,
+            "\\b(answer|choice|option)s? [A-F]\\b|\\b[A-F] and [A-F]\\b"_s,
             QRegularExpression::CaseInsensitiveOption);
         for (int slot = 1; slot <= 200; ++slot) {
             const QuestionRecord& r = question_bank[slot];
@@ -167,7 +167,7 @@ private slots:
             for (int k = 1; k <= 6; ++k)
                 texts << r.choice_text[k];
             for (const QString& t : texts)
-                QVERIFY2(!byPlace.match(t).hasMatch(), qPrintable(u"slot %1: "_qs.arg(slot) + t));
+                QVERIFY2(!byPlace.match(t).hasMatch(), qPrintable(u"slot %1: "_s.arg(slot) + t));
         }
     }
 };

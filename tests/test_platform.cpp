@@ -115,16 +115,16 @@ private slots:
 
     void textAndFiles()
     {
-        QCOMPARE(platform::Trim(u"  a b  "_qs) + platform::Trim(u"    "_qs), u"a b"_qs);
-        QCOMPARE(platform::Trim(u"\tx \r\n"_qs), u"\tx \r\n"_qs);  // only spaces go
+        QCOMPARE(platform::Trim(u"  a b  "_s) + platform::Trim(u"    "_s), u"a b"_s);
+        QCOMPARE(platform::Trim(u"\tx \r\n"_s), u"\tx \r\n"_s);  // only spaces go
         QTemporaryDir dir;
-        const QString file = dir.filePath(u"a.txt"_qs), fifo = dir.filePath(u"pipe"_qs);
+        const QString file = dir.filePath(u"a.txt"_s), fifo = dir.filePath(u"pipe"_s);
         QFile f(file);
         QVERIFY(f.open(QIODevice::WriteOnly));
         QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-        QVERIFY(QFile::link(file, dir.filePath(u"link"_qs)));
-        QVERIFY(platform::regularFileExists(file) && platform::regularFileExists(dir.filePath(u"link"_qs)));
-        for (const QString& no : {dir.path(), fifo, dir.filePath(u"missing"_qs), QString(), file + QChar(0)})
+        QVERIFY(QFile::link(file, dir.filePath(u"link"_s)));
+        QVERIFY(platform::regularFileExists(file) && platform::regularFileExists(dir.filePath(u"link"_s)));
+        for (const QString& no : {dir.path(), fifo, dir.filePath(u"missing"_s), QString(), file + QChar(0)})
             QVERIFY2(!platform::regularFileExists(no), qPrintable(no));
     }
 
@@ -137,24 +137,24 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("output");
         QTest::newRow("overflow") << QByteArray("overflow") << QStringList() << 1
-                                  << u"box|netadmin-quiz|Run-time error '6'://Overflow"_qs;
+                                  << u"box|netadmin-quiz|Run-time error '6'://Overflow"_s;
         QTest::newRow("bounds") << QByteArray("bounds") << QStringList() << 1
-                                << u"box|netadmin-quiz|Run-time error '9'://Subscript out of range"_qs;
-        QTest::newRow("exit") << QByteArray("exit") << QStringList() << 0 << u"exec returned|0"_qs;
-        const QString cannot = u"netadmin-quiz: cannot open "_qs;
-        const QStringList noDisplay{u"QT_QPA_PLATFORM="_qs, u"DISPLAY="_qs, u"WAYLAND_DISPLAY="_qs};
-        QTest::newRow("stale X display") << QByteArray("exit") << noDisplay + QStringList{u"DISPLAY=:987"_qs}
-                                         << 2 << cannot + u"the X display :987."_qs;
+                                << u"box|netadmin-quiz|Run-time error '9'://Subscript out of range"_s;
+        QTest::newRow("exit") << QByteArray("exit") << QStringList() << 0 << u"exec returned|0"_s;
+        const QString cannot = u"netadmin-quiz: cannot open "_s;
+        const QStringList noDisplay{u"QT_QPA_PLATFORM="_s, u"DISPLAY="_s, u"WAYLAND_DISPLAY="_s};
+        QTest::newRow("stale X display") << QByteArray("exit") << noDisplay + QStringList{u"DISPLAY=:987"_s}
+                                         << 2 << cannot + u"the X display :987."_s;
         QTest::newRow("X11, no DISPLAY")
-            << QByteArray("exit") << noDisplay + QStringList{u"QT_QPA_PLATFORM=xcb"_qs} << 2
-            << cannot + u"a display: neither DISPLAY nor WAYLAND_DISPLAY is set."_qs;
+            << QByteArray("exit") << noDisplay + QStringList{u"QT_QPA_PLATFORM=xcb"_s} << 2
+            << cannot + u"a display: neither DISPLAY nor WAYLAND_DISPLAY is set."_s;
         QTest::newRow("Wayland, no compositor")
-            << QByteArray("exit") << noDisplay + QStringList{u"QT_QPA_PLATFORM=wayland"_qs} << 2
+            << QByteArray("exit") << noDisplay + QStringList{u"QT_QPA_PLATFORM=wayland"_s} << 2
             << cannot +
-                   u"the Wayland display wayland-0"_qs;  // whether Qt's Wayland plugin is installed or not
+                   u"the Wayland display wayland-0"_s;  // whether Qt's Wayland plugin is installed or not
         QTest::newRow("no screen") << QByteArray("exit")
-                                   << QStringList{u"QT_QPA_PLATFORM=linuxfb:fb=/nonexistent"_qs} << 2
-                                   << cannot + u"a screen through the \"linuxfb\" platform."_qs;
+                                   << QStringList{u"QT_QPA_PLATFORM=linuxfb:fb=/nonexistent"_s} << 2
+                                   << cannot + u"a screen through the \"linuxfb\" platform."_s;
     }
     void whatEndsTheProcess()
     {
@@ -165,8 +165,8 @@ private slots:
         QTemporaryDir runtime;  // a Wayland client library complains of a missing one
         QProcess child;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(u"NETADMIN_CHILD"_qs, QString::fromLatin1(mode));
-        env.insert(u"XDG_RUNTIME_DIR"_qs, runtime.path());
+        env.insert(u"NETADMIN_CHILD"_s, QString::fromLatin1(mode));
+        env.insert(u"XDG_RUNTIME_DIR"_s, runtime.path());
         for (const QString& setting : environment) {
             const QString name = setting.section(u'=', 0, 0), value = setting.section(u'=', 1);
             value.isEmpty() ? env.remove(name) : env.insert(name, value);
@@ -181,7 +181,7 @@ private slots:
         if (status == 2)
             QVERIFY2(out.startsWith(output) && out.count(u'\n') == 1, qPrintable(out));
         else
-            QVERIFY2(out.contains(output) && (status == 0 || !out.contains(u"after|"_qs)), qPrintable(out));
+            QVERIFY2(out.contains(output) && (status == 0 || !out.contains(u"after|"_s)), qPrintable(out));
     }
 };
 

@@ -77,7 +77,7 @@ void saveSeed(const char* kind, const QString& name, const QByteArray& bytes)
 
 void writeFile(const QString& name, const QByteArray& bytes)
 {
-    QFile f(u"./"_qs + name);  // a file on disk, whatever its name
+    QFile f(u"./"_s + name);  // a file on disk, whatever its name
     QDir().mkpath(QFileInfo(f).path());
     if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
         qFatal("cannot write %s", qPrintable(name));
@@ -137,7 +137,7 @@ class QuizTest : public testing::ProgramTestCase {
         platform::Form* form =
             forms.empty() ? nullptr : forms[std::size_t(between(0, int(forms.size()) - 1))];
         const int what = between(0, 99);
-        lastStep = (form ? form->objectName() : u"no window"_qs) + u' ' + QString::number(what);
+        lastStep = (form ? form->objectName() : u"no window"_s) + u' ' + QString::number(what);
         if (!form)
             return;
         if (what < 70) {
@@ -172,11 +172,11 @@ class QuizTest : public testing::ProgramTestCase {
     void checkInvariants()
     {
         using namespace state;
-        const QByteArray where = (u"after step: "_qs + lastStep).toUtf8();
+        const QByteArray where = (u"after step: "_s + lastStep).toUtf8();
         QVERIFY2(number_right >= 0 && number_right <= question_counter && question_counter <= quiz_length + 1,
                  where);
         if (QuestForm* q = quest.instance(); q && q->isVisible() && question_counter >= 2)
-            QVERIFY2(q->ui.score->text() == u"%1/%2"_qs.arg(int(number_right)).arg(question_counter - 1),
+            QVERIFY2(q->ui.score->text() == u"%1/%2"_s.arg(int(number_right)).arg(question_counter - 1),
                      where);
         int main = 0;  // exactly one main window is shown
         for (platform::Form* f : shownForms())
@@ -270,7 +270,7 @@ private slots:
         QCOMPARE(asked, expected);  // each of the quiz's slots once
         QCOMPARE(harness->messages.size(), std::size_t(1));
         QCOMPARE(harness->messages[0].title + harness->messages[0].text,
-                 u"Test Complete!"_qs + quiz::resultMessage(0, 50));
+                 u"Test Complete!"_s + quiz::resultMessage(0, 50));
         verifyBackAtWelcome();
     }
 
@@ -278,26 +278,26 @@ private slots:
     {
         QTest::addColumn<QString>("pressed");  // the letters clicked in turn; F presses the hidden sixth
         QTest::addColumn<bool>("right");
-        QTest::newRow("B and D") << u"BD"_qs << true;
-        QTest::newRow("B alone") << u"B"_qs << false;
-        QTest::newRow("A, B and D") << u"ABD"_qs << false;
+        QTest::newRow("B and D") << u"BD"_s << true;
+        QTest::newRow("B alone") << u"B"_s << false;
+        QTest::newRow("A, B and D") << u"ABD"_s << false;
         QTest::newRow("none") << QString() << false;
-        QTest::newRow("D twice and B") << u"DDB"_qs << false;  // a second click releases D
-        QTest::newRow("B, D and a hidden one") << u"BDF"_qs << true;
+        QTest::newRow("D twice and B") << u"DDB"_s << false;  // a second click releases D
+        QTest::newRow("B, D and a hidden one") << u"BDF"_s << true;
     }
     void choiceRules()
     {
         QFETCH(QString, pressed);
         QFETCH(bool, right);
         startQuiz({}, [] {
-            putQuestion(1, u"multi_answer"_qs, {u"p"_qs, u"q"_qs, u"r"_qs, u"s"_qs, u"t"_qs, u"  "_qs},
+            putQuestion(1, u"multi_answer"_s, {u"p"_s, u"q"_s, u"r"_s, u"s"_s, u"t"_s, u"  "_s},
                         {0, 1, 0, 1});
-            putQuestion(5, u"single_answer"_qs, {u"x"_qs, u"y"_qs}, {1, 2});  // a flag other than 0 or 1
+            putQuestion(5, u"single_answer"_s, {u"x"_s, u"y"_s}, {1, 2});  // a flag other than 0 or 1
         });
-        QCOMPARE(q().ui.Q1->toPlainText(), u"Question of slot 1\nsecond line"_qs);
+        QCOMPARE(q().ui.Q1->toPlainText(), u"Question of slot 1\nsecond line"_s);
         for (int i = 1; i <= 6; ++i) {  // a choice of spaces is blank
             QCOMPARE(q().QChoice(i)->isHidden() || q().abox(i)->isHidden(), i == 6);
-            QCOMPARE(q().abox(i)->toPlainText(), i < 6 ? QString(QChar(u'o' + i)) : u"  "_qs);
+            QCOMPARE(q().abox(i)->toPlainText(), i < 6 ? QString(QChar(u'o' + i)) : u"  "_s);
         }
         QVERIFY(q().ui.typestuff->isHidden() && q().ui.cluebutton->isHidden() && q().QChoice(6)->isHidden());
         for (QChar letter : pressed)
@@ -305,7 +305,7 @@ private slots:
                            : click(q().QChoice(letter.unicode() - u'A' + 1));
         next();
         QCOMPARE(int(state::verdict), right ? 1 : 99);
-        QCOMPARE(q().ui.score->text() + q().ui.Percent_Right->text(), right ? u"1/1100%"_qs : u"0/10%"_qs);
+        QCOMPARE(q().ui.score->text() + q().ui.Percent_Right->text(), right ? u"1/1100%"_s : u"0/10%"_s);
         click(q().QChoice(1)), click(q().QChoice(2)), next();
         QCOMPARE(int(state::verdict), 99);
     }
@@ -314,29 +314,29 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("right");
-        QTest::newRow("same") << u"default route"_qs << true;
-        QTest::newRow("case and outer spaces") << u"   DEFAULT Route  "_qs << true;
-        QTest::newRow("inner spacing") << u"default  route"_qs << false;
-        QTest::newRow("only spaces") << u"   "_qs << false;
-        QTest::newRow("sixth spelling") << u"gateway of last resort"_qs << true;
-        QTest::newRow("third, stored with spaces") << u"0.0.0.0/0"_qs << true;
-        QTest::newRow("no-break space after") << u"default route\u00a0"_qs << false;
-        QTest::newRow("stored with a no-break space") << u"NEXT\u00a0HOP"_qs << true;
-        QTest::newRow("a space for the no-break space") << u"next hop"_qs << false;
-        QTest::newRow("upper-cased letter by letter") << u"STRASSE"_qs << false;  // not "straße"
+        QTest::newRow("same") << u"default route"_s << true;
+        QTest::newRow("case and outer spaces") << u"   DEFAULT Route  "_s << true;
+        QTest::newRow("inner spacing") << u"default  route"_s << false;
+        QTest::newRow("only spaces") << u"   "_s << false;
+        QTest::newRow("sixth spelling") << u"gateway of last resort"_s << true;
+        QTest::newRow("third, stored with spaces") << u"0.0.0.0/0"_s << true;
+        QTest::newRow("no-break space after") << u"default route\u00a0"_s << false;
+        QTest::newRow("stored with a no-break space") << u"NEXT\u00a0HOP"_s << true;
+        QTest::newRow("a space for the no-break space") << u"next hop"_s << false;
+        QTest::newRow("upper-cased letter by letter") << u"STRASSE"_s << false;  // not "straße"
     }
     void typedAnswers()
     {
         QFETCH(QString, typed);
         QFETCH(bool, right);
         startQuiz({}, [] {
-            putQuestion(1, u"FILL"_qs,
-                        {u"default route"_qs,
+            putQuestion(1, u"FILL"_s,
+                        {u"default route"_s,
                          {},
-                         u"  0.0.0.0/0 "_qs,
-                         u"next\u00a0hop"_qs,
-                         u"stra\u00dfe"_qs,
-                         u"Gateway of Last Resort"_qs});
+                         u"  0.0.0.0/0 "_s,
+                         u"next\u00a0hop"_s,
+                         u"stra\u00dfe"_s,
+                         u"Gateway of Last Resort"_s});
         });
         for (int i = 1; i <= 6; ++i) {
             QVERIFY(q().QChoice(i)->isHidden());
@@ -345,7 +345,7 @@ private slots:
         }
         QVERIFY(q().abox(1)->toPlainText().isEmpty() && q().abox(1)->frameShape() != QFrame::NoFrame);
         QVERIFY(!q().ui.typestuff->isHidden() && q().ui.Q1->isReadOnly());
-        QCOMPARE(q().ui.Directions->text(), u" Please Type in the Correct Answer"_qs);
+        QCOMPARE(q().ui.Directions->text(), u" Please Type in the Correct Answer"_s);
         click(q().abox(1)->viewport());
         QTest::keyClicks(q().abox(1), typed);
         next();
@@ -360,31 +360,31 @@ private slots:
     void aScreenReaderIsGivenWhatIsShown()
     {
         startQuiz({.shuffleAnswers = true, .showWhenWrong = true}, [] {
-            putQuestion(1, u"multi_answer"_qs, {u"one"_qs, u"two"_qs, u"three"_qs, u"four"_qs}, {1, 1});
-            putQuestion(5, u"fill"_qs, {u"router"_qs});
+            putQuestion(1, u"multi_answer"_s, {u"one"_s, u"two"_s, u"three"_s, u"four"_s}, {1, 1});
+            putQuestion(5, u"fill"_s, {u"router"_s});
         });
         auto verify = [&](int number, const QString& directions) {
             QCOMPARE(accessible(q().ui.question_number, QAccessible::Name), QString::number(number));
             QCOMPARE(accessible(q().ui.NextButton),
-                     u"Question %1: Question of slot %2 second line Please %3"_qs.arg(number)
+                     u"Question %1: Question of slot %2 second line Please %3"_s.arg(number)
                          .arg(4 * number - 3)
                          .arg(directions));
             for (int i = 1; i <= 6; ++i) {
                 QCOMPARE(accessible(q().QChoice(i)),
                          q().QChoice(i)->isHidden() ? QString() : q().abox(i)->toPlainText());
-                QCOMPARE(accessible(q().QChoice(i), QAccessible::Name), u"Choice "_qs + QChar(u'A' + i - 1));
+                QCOMPARE(accessible(q().QChoice(i), QAccessible::Name), u"Choice "_s + QChar(u'A' + i - 1));
             }
         };
-        verify(1, u"Select the correct answer(s)"_qs);
+        verify(1, u"Select the correct answer(s)"_s);
         QString feedback;
-        QVERIFY(testing::whileModal(u"theanswer"_qs, next,
+        QVERIFY(testing::whileModal(u"theanswer"_s, next,
                                     [&](QWidget*) { feedback = accessible(theanswer->ui.Closeb); }));
-        QVERIFY2(feedback.startsWith(u"Incorrect. The correct answer(s): "_qs) && !feedback.contains(u'\r'),
+        QVERIFY2(feedback.startsWith(u"Incorrect. The correct answer(s): "_s) && !feedback.contains(u'\r'),
                  qPrintable(feedback));
-        QCOMPARE(accessible(q().ui.score, QAccessible::Name) + accessible(q().ui.score), u"0/1Score"_qs);
+        QCOMPARE(accessible(q().ui.score, QAccessible::Name) + accessible(q().ui.score), u"0/1Score"_s);
         QCOMPARE(accessible(q().ui.Percent_Right, QAccessible::Name) + accessible(q().ui.Percent_Right),
-                 u"0%Percent right"_qs);
-        verify(2, u"Type in the Correct Answer"_qs);  // no choice is described
+                 u"0%Percent right"_s);
+        verify(2, u"Type in the Correct Answer"_s);  // no choice is described
     }
 
     void scoreGaugeAndResult()
@@ -398,17 +398,17 @@ private slots:
         QVERIFY(q().ui.the_gauge->isHidden());  // every answer right: no cover
         pressCorrectChoices(), next(), next();
         QVERIFY(!theanswer.isLoaded());  // both options off: no feedback window
-        QCOMPARE(q().ui.score->text() + q().ui.Percent_Right->text(), u"2/366%"_qs);
+        QCOMPARE(q().ui.score->text() + q().ui.Percent_Right->text(), u"2/366%"_s);
         QVERIFY(!q().ui.the_gauge->isHidden());
         QCOMPARE(q().ui.the_gauge->geometry(),
                  QRect(bar.topLeft(), QSize(bar.width(), int(std::lround(bar.height() / 3.0)))));
         playRest([](int k) { return k <= 30; });
         QCOMPARE(harness->messages.back().text,
                  u"You have completed the test\n\n Right/Total  = 29/50\nPercent Right = 58%\n\n"
-                 "Take this test until you get 100%"_qs);
+                 "Take this test until you get 100%"_s);
         QCOMPARE(quiz::resultMessage(50, 50),
                  u"You have completed the test\n\n Right/Total  = 50/50\n"
-                 "Percent Right = 100%\n\nCongratulations, try a different test"_qs);
+                 "Percent Right = 100%\n\nCongratulations, try a different test"_s);
     }
 
     void feedbackTexts_data()
@@ -416,16 +416,16 @@ private slots:
         QTest::addColumn<QString>("type");
         QTest::addColumn<bool>("right");
         QTest::addColumn<QString>("text");
-        const QString question = u"Question of slot 1\r\nsecond line"_qs,
-                      end = u"\r\n\r\nBecause.\r\nnote"_qs;
-        const QString choices = u"\r\nA.)  alpha\r\nB.)  beta\r\nC.)  gamma"_qs;
-        QTest::newRow("right") << u"multi_answer"_qs << true
-                               << u"Great Job.\r\nThe answer(s):  A C\r\n\r\n"_qs + question + choices + end;
-        QTest::newRow("wrong") << u"multi_answer"_qs << false
-                               << u"Incorrect.\r\nThe correct answer(s):  A C\r\n\r\n"_qs + question +
+        const QString question = u"Question of slot 1\r\nsecond line"_s,
+                      end = u"\r\n\r\nBecause.\r\nnote"_s;
+        const QString choices = u"\r\nA.)  alpha\r\nB.)  beta\r\nC.)  gamma"_s;
+        QTest::newRow("right") << u"multi_answer"_s << true
+                               << u"Great Job.\r\nThe answer(s):  A C\r\n\r\n"_s + question + choices + end;
+        QTest::newRow("wrong") << u"multi_answer"_s << false
+                               << u"Incorrect.\r\nThe correct answer(s):  A C\r\n\r\n"_s + question +
                                       choices + end;
-        QTest::newRow("typed") << u"fill"_qs << false
-                               << u"Incorrect.\r\nThe correct answer(s): alpha\r\n\r\n"_qs + question + end;
+        QTest::newRow("typed") << u"fill"_s << false
+                               << u"Incorrect.\r\nThe correct answer(s): alpha\r\n\r\n"_s + question + end;
     }
     void feedbackTexts()
     {
@@ -433,21 +433,21 @@ private slots:
         QFETCH(bool, right);
         QFETCH(QString, text);
         startQuiz({.showWhenRight = true, .showWhenWrong = true}, [&] {
-            putQuestion(1, type, {u"alpha"_qs, u"beta"_qs, u"gamma"_qs}, {1, 0, 1});
-            bank::question_bank[1].answer_note = u"note"_qs;
+            putQuestion(1, type, {u"alpha"_s, u"beta"_s, u"gamma"_s}, {1, 0, 1});
+            bank::question_bank[1].answer_note = u"note"_s;
         });
         if (right)
             pressCorrectChoices();
         QString shown;
-        QVERIFY(testing::whileModal(u"theanswer"_qs, next, [&](QWidget* w) {
-            QCOMPARE(w->windowTitle(), u"The Answer"_qs);
+        QVERIFY(testing::whileModal(u"theanswer"_s, next, [&](QWidget* w) {
+            QCOMPARE(w->windowTitle(), u"The Answer"_s);
             QCOMPARE(quiz::answerText(*quest.instance()), text);
             shown = theanswer->ui.Text1->toPlainText();
             click(theanswer->ui.Closeb);
         }));
-        QCOMPARE(shown, QString(text).replace(u"\r\n"_qs, u"\n"_qs));
+        QCOMPARE(shown, QString(text).replace(u"\r\n"_s, u"\n"_s));
         QVERIFY(!theanswer.isLoaded());
-        QCOMPARE(q().ui.score->text(), right ? u"1/1"_qs : u"0/1"_qs);
+        QCOMPARE(q().ui.score->text(), right ? u"1/1"_s : u"0/1"_s);
     }
 
     // Quit Test shows the result over the question window and goes back to
@@ -470,11 +470,11 @@ private slots:
                 pick_a_quiz->hide();
                 platform::setMessageBoxHandler(nullptr);
                 QVERIFY(testing::whileModal(
-                    u"MsgBox"_qs, [] { click(q().ui.quitquiz); },
+                    u"MsgBox"_s, [] { click(q().ui.quitquiz); },
                     [](QWidget* box) {
                         auto* message = qobject_cast<QMessageBox*>(box);
                         QCOMPARE(message->windowTitle() + message->text(),
-                                 u"Test Complete!"_qs + quiz::resultMessage(3, 50));
+                                 u"Test Complete!"_s + quiz::resultMessage(3, 50));
                         QCOMPARE(message->textFormat(), Qt::PlainText);
                         QTest::keyClick(box, Qt::Key_Escape);
                     }));
@@ -521,16 +521,16 @@ private slots:
 
     void buttonsAndClueFollowTheNames()
     {
-        startWith({u"a.png"_qs, u"   "_qs, u"c.png"_qs}, {QString(), u"x.txt"_qs}, u"   "_qs);
+        startWith({u"a.png"_s, u"   "_s, u"c.png"_s}, {QString(), u"x.txt"_s}, u"   "_s);
         for (int i = 1; i <= 3; ++i) {
             QCOMPARE(q().diagrambutton(i)->isHidden(), i == 2);  // only spaces: no file
             QCOMPARE(q().exhibitbutton(i)->isHidden(), i != 2);
         }
         QVERIFY(q().ui.cluebutton->isHidden());
-        bank::question_bank[5].clue_text = u"  Think of   layer 2.  "_qs;
+        bank::question_bank[5].clue_text = u"  Think of   layer 2.  "_s;
         click(q().ui.NextButton), click(q().ui.cluebutton);
         QCOMPARE(harness->messages.size(), std::size_t(1));
-        QCOMPARE(harness->messages[0].title + harness->messages[0].text, u"Clue  Think of   layer 2.  "_qs);
+        QCOMPARE(harness->messages[0].title + harness->messages[0].text, u"Clue  Think of   layer 2.  "_s);
     }
 
     void pictures_data()
@@ -539,19 +539,19 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QSize>("size");  // empty: a message instead
         const QByteArray jpeg = encoded(QSize(200, 200), "JPEG");
-        QTest::newRow("gif") << u"mypic.gif"_qs << kTinyGif << QSize(1, 1);
-        QTest::newRow("jpeg") << u"mypic.jpg"_qs << encoded(QSize(40, 30), "JPEG") << QSize(40, 30);
-        QTest::newRow("png named jpg") << u"png.jpg"_qs << encoded(QSize(5, 4), "PNG") << QSize(5, 4);
-        QTest::newRow("corrupt gif") << u"bad.gif"_qs << QByteArray("GIF89a\x03\x00\x02\x00garbage", 16)
+        QTest::newRow("gif") << u"mypic.gif"_s << kTinyGif << QSize(1, 1);
+        QTest::newRow("jpeg") << u"mypic.jpg"_s << encoded(QSize(40, 30), "JPEG") << QSize(40, 30);
+        QTest::newRow("png named jpg") << u"png.jpg"_s << encoded(QSize(5, 4), "PNG") << QSize(5, 4);
+        QTest::newRow("corrupt gif") << u"bad.gif"_s << QByteArray("GIF89a\x03\x00\x02\x00garbage", 16)
                                      << QSize();
-        QTest::newRow("truncated jpeg") << u"half.jpg"_qs << jpeg.left(jpeg.size() / 2) << QSize();
-        QTest::newRow("not a picture") << u"text.gif"_qs << QByteArray("just some words\n") << QSize();
-        QTest::newRow("empty") << u"empty.png"_qs << QByteArray() << QSize();
-        QTest::newRow("30000 x 30000 gif") << u"bomb.gif"_qs << kGifBomb << QSize();
+        QTest::newRow("truncated jpeg") << u"half.jpg"_s << jpeg.left(jpeg.size() / 2) << QSize();
+        QTest::newRow("not a picture") << u"text.gif"_s << QByteArray("just some words\n") << QSize();
+        QTest::newRow("empty") << u"empty.png"_s << QByteArray() << QSize();
+        QTest::newRow("30000 x 30000 gif") << u"bomb.gif"_s << kGifBomb << QSize();
         // Names are files on disk, even where Qt would read its own resources.
-        QTest::newRow(":x.gif") << u":x.gif"_qs << kTinyGif << QSize(1, 1);
+        QTest::newRow(":x.gif") << u":x.gif"_s << kTinyGif << QSize(1, 1);
         QTest::newRow("a resource's name")
-            << u":/images/banner.png"_qs << encoded(QSize(5, 4), "PNG") << QSize(5, 4);
+            << u":/images/banner.png"_s << encoded(QSize(5, 4), "PNG") << QSize(5, 4);
     }
     void pictures()
     {
@@ -560,14 +560,14 @@ private slots:
         QFETCH(QSize, size);
         saveSeed("picture", name, bytes);
         writeFile(name, bytes);
-        writeFile(u"good.png"_qs, encoded(QSize(10, 10), "PNG"));
-        startWith({u"good.png"_qs, name}, {});
+        writeFile(u"good.png"_s, encoded(QSize(10, 10), "PNG"));
+        startWith({u"good.png"_s, name}, {});
         click(q().diagrambutton(1));
         click(q().diagrambutton(2));  // the same window, its picture replaced, or left as it was
         QCOMPARE(shownPicture(), size.isEmpty() ? QSize(10, 10) : size);
         QVERIFY(Diagram->isVisible() && Diagram->ui.Image1->hasScaledContents());
         if (size.isEmpty())
-            verifyMessage(name, u"Diagram"_qs, name == u"bomb.gif" ? u"30000 x 30000"_qs : QString());
+            verifyMessage(name, u"Diagram"_s, name == u"bomb.gif" ? u"30000 x 30000"_s : QString());
         else
             QVERIFY(harness->messages.empty());
         click(Diagram->ui.Command1);  // "Close" hides it
@@ -581,31 +581,31 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("text");
         QTest::newRow("empty") << QByteArray() << QString();
-        QTest::newRow("two lines") << QByteArray("first\nsecond\n") << u"first\r\nsecond\r\n"_qs;
-        QTest::newRow("CR, CR LF and LF") << QByteArray("a\r\nb\rc\nd") << u"a\r\nb\r\nc\r\nd\r\n"_qs;
+        QTest::newRow("two lines") << QByteArray("first\nsecond\n") << u"first\r\nsecond\r\n"_s;
+        QTest::newRow("CR, CR LF and LF") << QByteArray("a\r\nb\rc\nd") << u"a\r\nb\r\nc\r\nd\r\n"_s;
         QTest::newRow("utf-8") << QByteArray("caf\xc3\xa9 \xe2\x86\x92 \xf0\x9f\x98\x80\n")
-                               << u"caf\u00e9 \u2192 \U0001F600\r\n"_qs;
-        QTest::newRow("latin-1") << QByteArray("caf\xe9 cr\xe8me\n") << u"caf\u00e9 cr\u00e8me\r\n"_qs;
-        QTest::newRow("NUL byte") << QByteArray("a\0b\n", 4) << u"a\u2400b\r\n"_qs;
-        QTest::newRow("overlong form") << QByteArray("\xc0\x80\n") << u"\u00c0\u0080\r\n"_qs;
-        QTest::newRow("utf-8 mark") << QByteArray("\xef\xbb\xbfhi\n") << u"hi\r\n"_qs;
+                               << u"caf\u00e9 \u2192 \U0001F600\r\n"_s;
+        QTest::newRow("latin-1") << QByteArray("caf\xe9 cr\xe8me\n") << u"caf\u00e9 cr\u00e8me\r\n"_s;
+        QTest::newRow("NUL byte") << QByteArray("a\0b\n", 4) << u"a\u2400b\r\n"_s;
+        QTest::newRow("overlong form") << QByteArray("\xc0\x80\n") << u"\u00c0\u0080\r\n"_s;
+        QTest::newRow("utf-8 mark") << QByteArray("\xef\xbb\xbfhi\n") << u"hi\r\n"_s;
     }
     void exhibitTexts()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, text);
         saveSeed("exhibit", QString::fromLatin1(QTest::currentDataTag()), bytes);
-        writeFile(u"cool.txt"_qs, bytes);
-        writeFile(u":two.txt"_qs, "two\n");  // a file on disk, not a resource
-        QCOMPARE(platform::readTextLines(u"cool.txt"_qs).text, text);
-        startWith({}, {u":two.txt"_qs, u"cool.txt"_qs});
+        writeFile(u"cool.txt"_s, bytes);
+        writeFile(u":two.txt"_s, "two\n");  // a file on disk, not a resource
+        QCOMPARE(platform::readTextLines(u"cool.txt"_s).text, text);
+        startWith({}, {u":two.txt"_s, u"cool.txt"_s});
         click(q().exhibitbutton(1));
         ExhibitForm* window = Exhibit.instance();
         click(q().exhibitbutton(2));  // the same window, centred
         QCOMPARE(Exhibit.instance(), window);
         QString shown = window->ui.Text1->document()->toRawText();  // what toPlainText() would make spaces
         QCOMPARE(shown.replace(QChar::ParagraphSeparator, u'\n'),
-                 QString(text).replace(u"\r\n"_qs, u"\n"_qs));
+                 QString(text).replace(u"\r\n"_s, u"\n"_s));
         QVERIFY(QTest::qWaitForWindowActive(window));
         click(window->ui.Text1->viewport());
         QCOMPARE(QApplication::focusWidget(), window->ui.Command1);  // the text hands the focus on
@@ -617,20 +617,20 @@ private slots:
 
     void filesThatCannotBeShown()
     {
-        QFile f(u"huge.txt"_qs);  // sparse: large on paper, nothing on disk
+        QFile f(u"huge.txt"_s);  // sparse: large on paper, nothing on disk
         QVERIFY(f.open(QIODevice::WriteOnly) && f.resize(platform::kMaxTextFileBytes + 1));
         f.close();
-        QVERIFY(QDir().mkdir(u"mypic.gif"_qs));  // names of no regular file are ignored
+        QVERIFY(QDir().mkdir(u"mypic.gif"_s));  // names of no regular file are ignored
         QCOMPARE(::mkfifo("cool.txt", 0600), 0);
-        startWith({u"mypic.gif"_qs, u"missing.png"_qs},
-                  {u"/proc/self/mem"_qs, u"huge.txt"_qs, u"cool.txt"_qs});
+        startWith({u"mypic.gif"_s, u"missing.png"_s},
+                  {u"/proc/self/mem"_s, u"huge.txt"_s, u"cool.txt"_s});
         click(q().diagrambutton(1)), click(q().diagrambutton(2)), click(q().exhibitbutton(3));
         QVERIFY(!Diagram.isLoaded() && !Exhibit.isLoaded() && harness->messages.empty());
         click(q().exhibitbutton(1));  // a regular file whose reading fails
-        verifyMessage(u"/proc/self/mem"_qs, u"Exhibit"_qs);
+        verifyMessage(u"/proc/self/mem"_s, u"Exhibit"_s);
         harness->messages.clear();
         click(q().exhibitbutton(2));
-        verifyMessage(u"huge.txt"_qs, u"Exhibit"_qs, u"64 MiB"_qs);
+        verifyMessage(u"huge.txt"_s, u"Exhibit"_s, u"64 MiB"_s);
         QVERIFY(!Exhibit.isLoaded());
     }
 
@@ -651,9 +651,9 @@ private slots:
         user.seed(seed);
         harness.reset();
         harness = std::make_unique<testing::ProgramHarness>(seed);
-        writeFile(u"mypic.gif"_qs, kTinyGif);  // question 4's files: a picture, a damaged one, an exhibit
-        writeFile(u"mypic.jpg"_qs, "\xff\xd8\xff\xe0");
-        writeFile(u"cool.txt"_qs, "line 1\r\nline 2\n");
+        writeFile(u"mypic.gif"_s, kTinyGif);  // question 4's files: a picture, a damaged one, an exhibit
+        writeFile(u"mypic.jpg"_s, "\xff\xd8\xff\xe0");
+        writeFile(u"cool.txt"_s, "line 1\r\nline 2\n");
         int finished = 0, starts = 0;
         harness->onMessage = [&finished](const testing::ShownMessage& m) {
             if (m.title == u"Test Complete!") {

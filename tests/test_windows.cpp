@@ -34,7 +34,7 @@ namespace {
 
 QString qsize(QSize s)
 {
-    return u"%1x%2"_qs.arg(s.width()).arg(s.height());
+    return u"%1x%2"_s.arg(s.width()).arg(s.height());
 }
 
 bool centred(const QWidget* w)
@@ -48,14 +48,14 @@ QString fits(const QWidget* w, QSize need, QRect room)
     const QSize has = room.size();
     return need.boundedTo(has) == need
                ? QString()
-               : u"%1 needs %2 px, has %3"_qs.arg(w->objectName(), qsize(need), qsize(has));
+               : u"%1 needs %2 px, has %3"_s.arg(w->objectName(), qsize(need), qsize(has));
 }
 
 // The room a text takes as a control draws it: each line of a several-line
 // caption on its own, a mnemonic's ampersand not drawn.
 QSize extent(const QFontMetrics& fm, QString text)
 {
-    const QStringList lines = text.replace(QRegularExpression(u"&(.)"_qs), u"\\1"_qs).split(u'\n');
+    const QStringList lines = text.replace(QRegularExpression(u"&(.)"_s), u"\\1"_s).split(u'\n');
     int width = 0;
     for (const QString& line : lines)
         width = std::max(width, fm.horizontalAdvance(line));
@@ -74,7 +74,7 @@ QString clipped(QWidget* w)
         const QRect room = label->contentsRect().marginsRemoved(QMargins(m, m, m, m));
         return fits(w,
                     label->wordWrap() ? fm.boundingRect(room, Qt::TextWordWrap, label->text()).size()
-                                      : extent(fm, label->text().replace(u'&', u"&&"_qs)),
+                                      : extent(fm, label->text().replace(u'&', u"&&"_s)),
                     room);
     }
     if (auto* button = qobject_cast<QAbstractButton*>(w)) {
@@ -140,14 +140,14 @@ private slots:
         shell::Main();
         WelcomeForm* w = Welcome.instance();
         QVERIFY(w && w->isVisible() && centred(w));
-        QCOMPARE(w->ui.test_name->text(), u"Network Admin Quiz 1.0"_qs);
+        QCOMPARE(w->ui.test_name->text(), u"Network Admin Quiz 1.0"_s);
         QCOMPARE(w->windowTitle(), w->ui.test_name->text());
         QCOMPARE(w->ui.author_name2->text(), bank::author_contact);
         QCOMPARE(int(state::quiz_length), 50);
         QVERIFY(QTest::qWaitForWindowActive(w));
         QCOMPARE(QApplication::focusWidget(), w->ui.Start_Quiz);
         QVERIFY(!quest.isLoaded() && !pick_a_quiz.isLoaded());
-        bank::question_bank[17].question_text = u"spoiled"_qs;
+        bank::question_bank[17].question_text = u"spoiled"_s;
         state::quiz_length = 3;
         Welcome.Unload();
         harness->settle();
@@ -215,15 +215,15 @@ private slots:
         shell::Main();
         click(Welcome->ui.About);
         const QString text =
-            u"Prod Name: Network Admin Quiz\nVersion:   1.0\nTest Name: Network Admin Quiz 1.0\n"_qs;
+            u"Prod Name: Network Admin Quiz\nVersion:   1.0\nTest Name: Network Admin Quiz 1.0\n"_s;
         QCOMPARE(About1->ui.Text1->toPlainText(), text);
         QVERIFY(QTest::qWaitForWindowActive(About1.instance()));
         click(About1->ui.Text1->viewport());
         QCOMPARE(QApplication::focusWidget(), About1->ui.Command1);  // the text hands the focus on
-        About1->ui.Text1->setPlainText(u"kept"_qs);
+        About1->ui.Text1->setPlainText(u"kept"_s);
         click(About1->ui.Command1);
         click(Welcome->ui.About);  // shown again, not rebuilt
-        QCOMPARE(About1->ui.Text1->toPlainText(), u"kept"_qs);
+        QCOMPARE(About1->ui.Text1->toPlainText(), u"kept"_s);
         click(Welcome->ui.Command1);
         QCOMPARE(harness->endCount, 1);
         QVERIFY(Welcome.isLoaded() && About1.isLoaded());  // no unload handler ran
@@ -307,10 +307,10 @@ private slots:
     {
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("name");
-        QTest::newRow("quest.Q1") << u"quest"_qs << u"Q1"_qs;
-        QTest::newRow("pick_a_quiz.which_quiz_4") << u"pick_a_quiz"_qs << u"which_quiz_4"_qs;
-        QTest::newRow("Diagram.Image1") << u"Diagram"_qs << u"Image1"_qs;
-        QTest::newRow("theanswer.Closeb, not resized") << u"theanswer"_qs << u"Closeb"_qs;
+        QTest::newRow("quest.Q1") << u"quest"_s << u"Q1"_s;
+        QTest::newRow("pick_a_quiz.which_quiz_4") << u"pick_a_quiz"_s << u"which_quiz_4"_s;
+        QTest::newRow("Diagram.Image1") << u"Diagram"_s << u"Image1"_s;
+        QTest::newRow("theanswer.Closeb, not resized") << u"theanswer"_s << u"Closeb"_s;
     }
     void resizerKeepsProportions()
     {
@@ -379,12 +379,12 @@ private slots:
         QuestForm& q = quest.get();
         q.show();
         q.ui.question_number->setText(QString::number(int(state::quiz_length)));
-        q.ui.qid->setText(u"200"_qs);
-        q.ui.score->setText(u"%1/%1"_qs.arg(int(state::quiz_length)));
-        q.ui.Percent_Right->setText(u"100%"_qs);
+        q.ui.qid->setText(u"200"_s);
+        q.ui.score->setText(u"%1/%1"_s.arg(int(state::quiz_length)));
+        q.ui.Percent_Right->setText(u"100%"_s);
         q.ui.typestuff->show();
         for (const QString& directions :
-             {u" Please Select the correct answer(s)"_qs, u" Please Type in the Correct Answer"_qs}) {
+             {u" Please Select the correct answer(s)"_s, u" Please Type in the Correct Answer"_s}) {
             q.ui.Directions->setText(directions);
             QVERIFY2(clippedIn(&q).isEmpty(), qPrintable(clippedIn(&q)));
         }
@@ -395,7 +395,7 @@ private slots:
                 q.abox(k)->setPlainText(bank::question_bank[slot].choice_text[k]);
                 QCoreApplication::processEvents();
                 if (const QString why = clipped(q.abox(k)); !why.isEmpty())
-                    problems << u"slot %1: "_qs.arg(slot) + why;
+                    problems << u"slot %1: "_s.arg(slot) + why;
             }
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
     }

@@ -24,7 +24,7 @@ bool PictureButton::event(QEvent* event)
         click();
         // A screen reader tells the new state of the focused control only.
         if (!hasFocus())
-            announce(window(), accessibleName() + (isChecked() ? u" checked"_qs : u" not checked"_qs));
+            announce(window(), accessibleName() + (isChecked() ? QStringLiteral(" checked") : QStringLiteral(" not checked")));
         return true;
     }
     return QPushButton::event(event);

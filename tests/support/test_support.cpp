@@ -74,19 +74,19 @@ void click(QWidget* widget)
     QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
 }
 
-const QStringList kWindowNames = {u"Welcome"_qs, u"pick_a_quiz"_qs, u"quest"_qs,  u"theanswer"_qs,
-                                  u"Diagram"_qs, u"Exhibit"_qs,     u"About1"_qs, u"choosetest"_qs};
+const QStringList kWindowNames = {u"Welcome"_s, u"pick_a_quiz"_s, u"quest"_s,  u"theanswer"_s,
+                                  u"Diagram"_s, u"Exhibit"_s,     u"About1"_s, u"choosetest"_s};
 
 QWidget* loadWindow(const QString& name)
 {
-    const std::pair<QString, std::function<QWidget*()>> windows[] = {{u"Welcome"_qs, [] { return &Welcome.get(); }},
-                                                                     {u"pick_a_quiz"_qs, [] { return &pick_a_quiz.get(); }},
-                                                                     {u"quest"_qs, [] { return &quest.get(); }},
-                                                                     {u"theanswer"_qs, [] { return &theanswer.get(); }},
-                                                                     {u"Diagram"_qs, [] { return &Diagram.get(); }},
-                                                                     {u"Exhibit"_qs, [] { return &Exhibit.get(); }},
-                                                                     {u"About1"_qs, [] { return &About1.get(); }},
-                                                                     {u"choosetest"_qs, [] { return &choosetest.get(); }}};
+    const std::pair<QString, std::function<QWidget*()>> windows[] = {{u"Welcome"_s, [] { return &Welcome.get(); }},
+                                                                     {u"pick_a_quiz"_s, [] { return &pick_a_quiz.get(); }},
+                                                                     {u"quest"_s, [] { return &quest.get(); }},
+                                                                     {u"theanswer"_s, [] { return &theanswer.get(); }},
+                                                                     {u"Diagram"_s, [] { return &Diagram.get(); }},
+                                                                     {u"Exhibit"_s, [] { return &Exhibit.get(); }},
+                                                                     {u"About1"_s, [] { return &About1.get(); }},
+                                                                     {u"choosetest"_s, [] { return &choosetest.get(); }}};
     for (const auto& [windowName, load] : windows)
         if (windowName == name)
             return load();
@@ -131,9 +131,9 @@ void startQuiz(const Options& o, const std::function<void()>& beforeStart)
 void putQuestion(int slot, const QString& type, const QStringList& choices, const QList<int>& flags)
 {
     bank::QuestionRecord r;
-    r.question_text = u"Question of slot %1\r\nsecond line"_qs.arg(slot);
+    r.question_text = u"Question of slot %1\r\nsecond line"_s.arg(slot);
     r.answer_type = type;
-    r.explanation = u"Because."_qs;
+    r.explanation = u"Because."_s;
     for (int k = 1; k <= 6; ++k) {
         r.choice_text[k] = k <= choices.size() ? choices[k - 1] : QString();
         r.choice_correct[k] = k <= flags.size() ? flags[k - 1] : 0;

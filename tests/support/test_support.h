@@ -10,6 +10,9 @@
 #include <QTest>
 #include <QTimer>
 
+// Every test writes its strings as u"..."_s.
+using namespace Qt::StringLiterals;
+
 // Shared by the test programs: a fresh program for every test case, and ways
 // to use it.
 namespace testing {
