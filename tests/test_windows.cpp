@@ -3,6 +3,7 @@
 // resizer, the choice button); and no text clipped.
 #include <QAccessible>
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -14,6 +15,8 @@
 #include <QStyleOptionFrame>
 
 #include "bank/question_bank.h"
+#include "platform/form.h"
+#include "platform/message_box.h"
 #include "quiz/diagram.h"
 #include "quiz/exhibit.h"
 #include "quiz/quest.h"
@@ -128,6 +131,122 @@ QString clippedIn(QWidget* window)
             problems << window->objectName() + u'.' + why;
     return problems.join(u'\n');
 }
+
+// WCAG 2 contrast of two colours, from 1:1 to 21:1.
+double contrast(const QColor& a, const QColor& b)
+{
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](double v) {
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const auto [dark, light] = std::minmax({luminance(a), luminance(b)});
+    return (light + 0.05) / (dark + 0.05);
+}
+
+// The colour behind a control that paints no background of its own: that of
+// the nearest container that does.
+QColor backdrop(const QWidget* w)
+{
+    while (!w->autoFillBackground() && !w->isWindow())
+        w = w->parentWidget();
+    return w->palette().color(w->backgroundRole());
+}
+
+// The contrast of a button's caption as drawn: the commonest colour inside its
+// frame is the face, the one that stands out most from it the caption.
+double drawnContrast(QWidget* button)
+{
+    const QImage image = button->grab().toImage();
+    QHash<QRgb, int> count;
+    for (int y = 4; y < image.height() - 4; ++y)
+        for (int x = 4; x < image.width() - 4; ++x)
+            ++count[image.pixel(x, y)];
+    const QColor face = *std::max_element(count.keyBegin(), count.keyEnd(),
+                                          [&](QRgb a, QRgb b) { return count[a] < count[b]; });
+    double most = 1;
+    for (const QRgb c : count.keys())
+        most = std::max(most, contrast(face, c));
+    return most;
+}
+
+// The texts of a window whose colours are too alike to read (under 4.5:1).
+QString illegibleIn(QWidget* window)
+{
+    QStringList problems;
+    const auto check = [&](const QWidget* w, const QColor& text, const QColor& behind) {
+        if (const double ratio = contrast(text, behind); ratio < 4.5)
+            problems << u"%1.%2: %3 on %4, %5:1"_s.arg(window->objectName(), w->objectName(), text.name(),
+                                                       behind.name(), QString::number(ratio, 'f', 2));
+    };
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        const QPalette& p = w->palette();
+        if (qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractScrollArea*>(w)) {
+            check(w, p.color(QPalette::Text), p.color(QPalette::Base));
+        } else if (auto* button = qobject_cast<QPushButton*>(w)) {
+            check(w, p.color(QPalette::ButtonText), p.color(QPalette::Button));
+            if (button->isCheckable()) {  // a choice button, pressed, drawn in colours of its own
+                button->setChecked(true);
+                if (const double ratio = drawnContrast(button); ratio < 4.5)
+                    problems << u"%1.%2 pressed: %3:1"_s.arg(window->objectName(), w->objectName(),
+                                                             QString::number(ratio, 'f', 2));
+                button->setChecked(false);
+            }
+        } else if (auto* label = qobject_cast<QLabel*>(w); (label && label->pixmap().isNull()) ||
+                                                           qobject_cast<QAbstractButton*>(w) ||
+                                                           qobject_cast<QGroupBox*>(w)) {
+            check(w, p.color(w->foregroundRole()), backdrop(w));
+        }
+    }
+    return problems.join(u'\n');
+}
+
+// The font of each control of a window, by name.
+QMap<QString, QFont> fontsIn(QWidget* window)
+{
+    QMap<QString, QFont> fonts{{window->objectName(), window->font()}};
+    for (const QWidget* w : window->findChildren<QWidget*>())
+        fonts.insert(w->objectName(), w->font());
+    return fonts;
+}
+
+// While it lives, the program runs as under a platform theme: the desktop's
+// font for the application and handed to each widget class (which beats the
+// application's font), or a dark palette.
+class Desktop {
+public:
+    Desktop(int pointSize, bool dark) : font_(QApplication::font()), palette_(QApplication::palette())
+    {
+        if (pointSize) {
+            const QFont font(u"DejaVu Sans"_s, pointSize);
+            QApplication::setFont(font);
+            for (const char* kind : {"QWidget", "QLabel", "QPushButton", "QCheckBox", "QRadioButton",
+                                     "QGroupBox", "QLineEdit", "QTextEdit", "QPlainTextEdit", "QMessageBox"})
+                QApplication::setFont(font, kind);
+        }
+        if (dark) {  // the colours of a common dark scheme
+            QPalette p(QColor(0x424245), QColor(0x222020));
+            for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+                p.setColor(role, Qt::white);
+            p.setColor(QPalette::Base, QColor(0x3d3d3d));
+            p.setColor(QPalette::Highlight, QColor(0x12608a));
+            p.setColor(QPalette::HighlightedText, QColor(0xf9f9f9));
+            QApplication::setPalette(p);
+        }
+    }
+    ~Desktop()
+    {
+        QApplication::setFont(font_);  // also drops the fonts handed to classes
+        QApplication::setPalette(palette_);
+    }
+    Desktop(const Desktop&) = delete;
+    Desktop& operator=(const Desktop&) = delete;
+
+private:
+    QFont font_;
+    QPalette palette_;
+};
 
 }  // namespace
 
@@ -371,6 +490,51 @@ private slots:
         QWidget* w = testing::loadWindow(window);
         w->show();
         QVERIFY2(clippedIn(w).isEmpty(), qPrintable(clippedIn(w)));
+    }
+
+    // Every window looks as designed on the desktops people run: the design's
+    // fonts whatever fonts the desktop hands out, every text legible under a
+    // light or a dark palette, nothing clipped. The message box follows the
+    // desktop, as the desktop's own boxes do, and must be legible too.
+    void designHoldsOnTheDesktop_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<int>("pointSize");
+        QTest::addColumn<bool>("dark");
+        for (const QString& name : testing::kWindowNames + QStringList{u"MsgBox"_s}) {
+            QTest::addRow("%s, 10 pt", qPrintable(name)) << name << 10 << false;
+            QTest::addRow("%s, 12 pt", qPrintable(name)) << name << 12 << false;
+            QTest::addRow("%s, dark", qPrintable(name)) << name << 0 << true;
+        }
+    }
+    void designHoldsOnTheDesktop()
+    {
+        QFETCH(QString, window);
+        QFETCH(int, pointSize);
+        QFETCH(bool, dark);
+        Welcome.get();  // loads the bank, whose names the windows show
+        if (window == u"MsgBox") {
+            const Desktop desktop(pointSize, dark);
+            QString problems = u"not shown"_s;
+            testing::whileModal(
+                window, [] { platform::showMessageBox(u"Right/Total = 1/2"_s, u"Done"_s); },
+                [&](QWidget* box) { problems = illegibleIn(box); });
+            QVERIFY2(problems.isEmpty(), qPrintable(problems));
+            return;
+        }
+        QWidget* w = loadWindow(window);
+        const QMap<QString, QFont> designed = fontsIn(w);
+        platform::destroyAllForms();
+        const Desktop desktop(pointSize, dark);
+        w = loadWindow(window);
+        w->show();
+        QStringList problems;
+        for (const auto [name, font] : fontsIn(w).asKeyValueRange())
+            if (font != designed.value(name))
+                problems << name + u": "_s + font.toString() + u" for "_s + designed.value(name).toString();
+        problems << clippedIn(w) << illegibleIn(w);
+        problems.removeAll(QString());
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
     }
 
     void theWidestValuesFit()

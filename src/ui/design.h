@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QPixmap>
 
 class QWidget;
@@ -30,6 +31,11 @@ void applyDesign(QWidget* window);
 // 1, its rendering at twice the size ("banner@2x.png" beside "banner.png"),
 // so that it is drawn as sharp as the text beside it rather than stretched.
 QPixmap picture(const QString& source, qreal devicePixelRatio);
+
+// The colour to write on `background`: `preferred` where it reads well there
+// (a contrast of at least 4.5:1), otherwise black or white, whichever reads
+// better.
+QColor readableOn(const QColor& background, const QColor& preferred);
 
 // The layouts name fonts of another platform; they map to metric-compatible
 // families so that texts fit as designed. A window without a font of its own

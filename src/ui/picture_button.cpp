@@ -5,6 +5,7 @@
 #include <QStylePainter>
 
 #include "ui/announcer.h"
+#include "ui/design.h"
 
 namespace ui {
 
@@ -24,7 +25,8 @@ bool PictureButton::event(QEvent* event)
         click();
         // A screen reader tells the new state of the focused control only.
         if (!hasFocus())
-            announce(window(), accessibleName() + (isChecked() ? QStringLiteral(" checked") : QStringLiteral(" not checked")));
+            announce(window(), accessibleName() + (isChecked() ? QStringLiteral(" checked")
+                                                               : QStringLiteral(" not checked")));
         return true;
     }
     return QPushButton::event(event);
@@ -37,8 +39,10 @@ void PictureButton::paintEvent(QPaintEvent*)
     initStyleOption(&option);
     if (isChecked()) {
         option.state |= QStyle::State_Sunken | QStyle::State_On;
-        option.palette.setColor(QPalette::Button, palette().color(QPalette::Highlight));
-        option.palette.setColor(QPalette::ButtonText, palette().color(QPalette::HighlightedText));
+        const QColor highlight = palette().color(QPalette::Highlight);
+        option.palette.setColor(QPalette::Button, highlight);
+        option.palette.setColor(QPalette::ButtonText,
+                                readableOn(highlight, palette().color(QPalette::HighlightedText)));
     }
     painter.drawControl(QStyle::CE_PushButton, option);
 }
