@@ -419,9 +419,10 @@ const QuestionBlock kQuestions001To050 = {{
     {.question_text = u"A technician links two PCs directly by their 100BASE-TX network cards; neither "
                       u"card supports Auto-MDIX.\r\n"
                       u"Which type of cable is needed?",
-     .explanation = u"Two devices of the same kind (MDI to MDI) need a crossover cable so that each "
-                    u"transmit pair meets the other end's receive pair. Straight-through cables join "
-                    u"unlike devices; a rollover cable is a console cable.",
+     .explanation = u"Both network cards have MDI ports, and MDI to MDI needs a crossover cable so that "
+                    u"each transmit pair meets the other end's receive pair. A straight-through cable "
+                    u"joins an MDI port to an MDI-X port, such as a PC to a switch; a rollover cable is "
+                    u"a console cable.",
      .answer_type = u"single_answer",
      .choices = {{
          {u"0", u"Straight-through"},
