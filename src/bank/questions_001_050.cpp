@@ -687,12 +687,14 @@ const QuestionBlock kQuestions001To050 = {{
          {u"0", u"Its path cost becomes zero"},
      }}},
     // 47
-    {.question_text = u"Switch SW4 has two links to the root bridge SW1. SW4's ports 1 and 2 receive "
-                      u"BPDUs with equal root path costs and the same sender bridge ID.\r\n"
+    {.question_text = u"Switch SW4 has two links to the root bridge SW1. SW4's ports 1 and 2 have equal "
+                      u"path costs and receive BPDUs with equal root path costs and the same sender "
+                      u"bridge ID.\r\n"
                       u"What decides which of these ports becomes SW4's root port?",
-     .explanation = u"The tie-breakers run: lowest root path cost, lowest sender bridge ID, then lowest "
-                    u"sender port ID (port priority and number of SW1's sending port); only if that ties "
-                    u"does SW4's own port ID decide.",
+     .explanation = u"The tie-breakers run: lowest root path cost (the BPDU's cost plus the receiving "
+                    u"port's own path cost), lowest sender bridge ID, then lowest sender port ID (port "
+                    u"priority and number of SW1's sending port); only if that ties does SW4's own port "
+                    u"ID decide.",
      .answer_type = u"single_answer",
      .choices = {{
          {u"0", u"The higher MAC address of SW4's two ports"},
