@@ -291,8 +291,9 @@ const QuestionBlock kQuestions051To100 = {{
      }}},
     // 71
     {.question_text = u"How many bits make up an IPv6 address?",
-     .explanation = u"An IPv6 address has 128 bits, written as eight groups of four hexadecimal "
-                    u"digits (16 bits each) separated by colons.",
+     .explanation = u"An IPv6 address has 128 bits, written as eight groups (16 bits each) of one to "
+                    u"four hexadecimal digits separated by colons; leading zeros in a group may be "
+                    u"left out.",
      .answer_type = u"single_answer",
      .choices = {{
          {u"0", u"32"},
