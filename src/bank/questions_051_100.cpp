@@ -351,8 +351,11 @@ const QuestionBlock kQuestions051To100 = {{
                       u"address.\r\n"
                       u"This message can reveal that another device on the segment already uses the "
                       u"same address.",
-     .explanation = u"True. A gratuitous ARP concerns the sender's own address; a reply from any "
-                    u"other device means the address is taken, so the host can report a conflict.",
+     .explanation = u"True. Any ARP packet from another device with that sender address, such as the "
+                    u"owner's reply or the announcement with which the owner defends the address, "
+                    u"reveals the conflict. RFC 5227 has hosts check before use with ARP probes (sender "
+                    u"0.0.0.0), because a gratuitous ARP may already overwrite neighbors' cache "
+                    u"entries.",
      .answer_type = u"single_answer",
      .choices = {{
          {u"1", u"True"},
@@ -375,14 +378,15 @@ const QuestionBlock kQuestions051To100 = {{
      }}},
     // 77
     {.question_text = u"Which statements about the ARP cache of an IPv4 host are true? (Choose Two)",
-     .explanation = u"The cache maps on-link IPv4 addresses to MAC addresses; dynamic entries age "
-                    u"out, static ones stay, and remote hosts are reached through the gateway's entry.",
+     .explanation = u"The cache maps on-link IPv4 addresses to MAC addresses; dynamic entries time "
+                    u"out unless refreshed (even while in use), static ones stay, and remote hosts are "
+                    u"reached through the gateway's entry.",
      .answer_type = u"multi_answer",
      .choices = {{
          {u"0", u"It stores the MAC addresses of remote hosts reached through a router"},
          {u"0", u"Its entries are filled in by the DNS server"},
          {u"0", u"One shared cache is kept by the switch for all hosts on the subnet"},
-         {u"1", u"Dynamic entries are removed after a period without use"},
+         {u"1", u"Dynamic entries age out unless they are refreshed"},
          {u"1", u"Each entry maps an IPv4 address on the local link to a MAC address"},
          {u"0", u"Static entries expire after the same timeout as dynamic ones"},
      }}},
