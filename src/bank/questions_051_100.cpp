@@ -362,9 +362,10 @@ const QuestionBlock kQuestions051To100 = {{
          {u"0", u"False"},
      }}},
     // 76
-    {.question_text = u"A filter entry must match every source address from 172.16.8.0 through "
-                      u"172.16.15.255 and no other.\r\n"
-                      u"Which address and wildcard mask pair does that?",
+    {.question_text = u"A filter entry pairs an address with a wildcard mask, whose 1 bits mark the "
+                      u"address bits that the entry ignores.\r\n"
+                      u"Which pair makes it match every source address from 172.16.8.0 through "
+                      u"172.16.15.255 and no other?",
      .explanation = u"The range is 8 x 256 addresses, the block 172.16.8.0/21; the inverse of its "
                     u"mask 255.255.248.0 is the wildcard 0.0.7.255.",
      .answer_type = u"single_answer",
@@ -668,8 +669,8 @@ const QuestionBlock kQuestions051To100 = {{
      }}},
     // 98
     {.question_text = u"Select all the statements that are true of the IPv4 subnet 10.128.0.0/9.",
-     .explanation = u"A /9 mask is 255.128.0.0 (wildcard 0.127.255.255); the block runs from "
-                    u"10.128.0.0 to 10.255.255.255, inside the private 10.0.0.0/8.\r\n"
+     .explanation = u"A /9 mask is 255.128.0.0 (its inverse, the wildcard mask, is 0.127.255.255); the "
+                    u"block runs from 10.128.0.0 to 10.255.255.255, inside the private 10.0.0.0/8.\r\n"
                     u"It has 23 host bits: 2^23 - 2 = 8,388,606 usable host addresses.",
      .answer_type = u"multi_answer",
      .choices = {{
@@ -678,7 +679,7 @@ const QuestionBlock kQuestions051To100 = {{
          {u"1", u"It lies entirely within a private address range"},
          {u"1", u"Its broadcast address is 10.255.255.255"},
          {u"1", u"It contains 8,388,606 usable host addresses"},
-         {u"0", u"Its wildcard mask is 0.128.255.255"},
+         {u"0", u"Its wildcard (inverse) mask is 0.128.255.255"},
      }}},
     // 99
     {.question_text = u"Host 192.168.7.10/24 has the default gateway 192.168.7.1 and an empty ARP "

@@ -760,7 +760,7 @@ const QuestionBlock kQuestions151To200 = {{
      }}},
     // 200
     {.question_text = u"An access control entry uses the address 192.168.4.0 with the wildcard mask "
-                      u"0.0.3.255.\r\n"
+                      u"0.0.3.255, whose 1 bits mark the address bits that the entry ignores.\r\n"
                       u"Which range of source addresses does it match?",
      .explanation = u"Wildcard 0.0.3.255 ignores the last 10 bits (like a /22 mask), so the third octet "
                     u"may be 4 to 7: the entry matches 192.168.4.0 through 192.168.7.255.",
