@@ -219,11 +219,12 @@ const QuestionBlock kQuestions051To100 = {{
          {u"1", u"Detecting whether an address is already in use before assigning it"},
      }}},
     // 66
-    {.question_text = u"What modified EUI-64 interface identifier does a host derive from the MAC "
+    {.question_text = u"Which modified EUI-64 interface identifier (RFC 4291) is formed from the MAC "
                       u"address 00:1A:2B:3C:4D:5E?",
      .explanation = u"The MAC is split into 001a2b and 3c4d5e, fffe is inserted between the halves, "
                     u"and the universal/local bit (0x02 of the first byte) is inverted, so 00 becomes "
-                    u"02.",
+                    u"02. Hosts no longer form addresses this way by default: RFC 8064 recommends "
+                    u"stable opaque IDs (RFC 7217), which do not reveal the MAC.",
      .answer_type = u"single_answer",
      .choices = {{
          {u"1", u"021a:2bff:fe3c:4d5e"},
@@ -697,13 +698,15 @@ const QuestionBlock kQuestions051To100 = {{
     // 100
     {.question_text = u"Which statements about IPv6 stateless address autoconfiguration (SLAAC) are "
                       u"true? (Choose Three)",
-     .explanation = u"With SLAAC a host combines the /64 prefix from a router advertisement with an "
-                    u"interface ID it creates itself (modified EUI-64 or random), then checks uniqueness "
-                    u"with DAD.\r\n"
+     .explanation = u"With SLAAC a host combines a /64 prefix that a router advertisement offers for "
+                    u"address configuration (A flag) with an interface ID it creates itself: by "
+                    u"default a stable opaque ID (RFC 7217, RFC 8064) rather than the MAC-based "
+                    u"modified EUI-64, plus random temporary IDs (RFC 8981). It then checks "
+                    u"uniqueness with DAD.\r\n"
                     u"No server keeps state, and SLAAC needs a /64 prefix, not a /48.",
      .answer_type = u"multi_answer",
      .choices = {{
-         {u"1", u"Hosts learn the on-link prefix from router advertisements"},
+         {u"1", u"Hosts learn the prefix for their addresses from router advertisements"},
          {u"1", u"Hosts run duplicate address detection before using the new address"},
          {u"0", u"A server must record each address that it hands out"},
          {u"1", u"Hosts may build the interface ID randomly instead of from the MAC address"},
