@@ -1,5 +1,6 @@
-// The question record, the bank and its loaders, and the shape of the
-// content: every count below is a requirement of the bank.
+// The question record, the bank and its loaders, the shape of the content
+// (every count below is a requirement of the bank) and wording faults that
+// its texts must not repeat.
 #include <map>
 
 #include <QRegularExpression>
@@ -152,23 +153,82 @@ private slots:
         QVERIFY(question_bank[7].explanation.isEmpty() && question_bank[200].answer_type == u"single_answer");
     }
 
-    // No explanation or choice points at a choice by its letter: answers are
-    // shuffled and re-lettered.
-    void noChoiceIsNamedByItsLetter()
+    // Wording faults that a rule can see. A row reads the texts of every
+    // record that its context names (all of them, or only what is asked
+    // before the answer) and holds them to what they must not say or must.
+    void noTextRepeatsAKnownFault_data()
     {
+        QTest::addColumn<bool>("askedOnly");
+        QTest::addColumn<QString>("context");
+        QTest::addColumn<QString>("forbidden");
+        QTest::addColumn<QString>("required");
+        const QString any, none;
+        // Answers are shuffled and re-lettered.
+        QTest::newRow("no choice named by its letter")
+            << false << any
+            << u"all of the above|none of the above|\\bboth [A-F]\\b|"
+               "\\b(answer|choice|option)s? [A-F]\\b|\\b[A-F] and [A-F]\\b"_s
+            << none;
+        // The current 802.1D specifies RSTP alone; STP and its listening and
+        // blocking states are those of the 1998 edition.
+        QTest::newRow("STP with its 802.1D edition")
+            << false << u"listening|blocking|blocked|blocks|\\bSTP\\b|spanning tree protocol"_s
+            << u"802\\.1D(?!-\\d{4})"_s << none;
+        // A host and a router are unlike devices, yet both MDI.
+        QTest::newRow("cables by port type")
+            << false << any << u"\\b(un)?like devices|devices of the same kind"_s << none;
+        QTest::newRow("one to four digits per IPv6 group")
+            << false << any << u"(?<!one to )four hex(adecimal)? digits"_s << none;
+        // Addresses come from prefixes with the A flag; on-link is the L flag.
+        QTest::newRow("SLAAC prefix is not the on-link prefix")
+            << false << u"SLAAC|autoconfiguration"_s << u"on-link"_s << none;
+        QTest::newRow("modified EUI-64 beside today's default")
+            << false << u"EUI-64"_s << none << u"stable opaque"_s;
+        QTest::newRow("ARP entries time out even in use")
+            << false << u"\\bARP\\b"_s << u"without use"_s << none;
+        QTest::newRow("counting to infinity is not cured")
+            << false << u"count(ing)? to infinity"_s << u"\\bcure|\\bsolve|eliminat"_s << none;
+        QTest::newRow("broadcast routing updates are RIPv1's")
+            << false << u"broadcast to 255\\.255\\.255\\.255"_s << none << u"RIPv1"_s;
+        // WPA2-Personal sends no key; the passphrase-derived key is the PMK.
+        QTest::newRow("no pre-shared key exchange")
+            << false << any << u"(pre-shared key|PSK) exchange"_s << none;
+        // A term of some router systems that no standard defines.
+        QTest::newRow("wildcard mask defined where asked")
+            << true << u"wildcard"_s << none << u"\\bignores\\b|\\binverse\\b"_s;
+    }
+
+    void noTextRepeatsAKnownFault()
+    {
+        QFETCH(bool, askedOnly);
+        QFETCH(QString, context);
+        QFETCH(QString, forbidden);
+        QFETCH(QString, required);
+        const auto rule = [](const QString& pattern) {
+            return QRegularExpression(pattern, QRegularExpression::CaseInsensitiveOption);
+        };
+        const QRegularExpression inContext = rule(context), mustNot = rule(forbidden), must = rule(required);
+        QVERIFY(inContext.isValid() && mustNot.isValid() && must.isValid());
         bank::load_quest_1();
-        const QRegularExpression byPlace(
-            u"all of the above|none of the above|\\bboth [A-F]\\b|"
-            "\\b(answer|choice|option)s? [A-F]\\b|\\b[A-F] and [A-F]\\b"_s,
-            QRegularExpression::CaseInsensitiveOption);
+        int read = 0;
         for (int slot = 1; slot <= 200; ++slot) {
             const QuestionRecord& r = question_bank[slot];
-            QStringList texts{r.explanation};
+            QStringList texts{r.question_text};
             for (int k = 1; k <= 6; ++k)
                 texts << r.choice_text[k];
-            for (const QString& t : texts)
-                QVERIFY2(!byPlace.match(t).hasMatch(), qPrintable(u"slot %1: "_s.arg(slot) + t));
+            if (!askedOnly)
+                texts << r.explanation;
+            const QString all = texts.join(u'\n');
+            if (!inContext.match(all).hasMatch())
+                continue;
+            ++read;
+            const QString where = u"slot %1: "_s.arg(slot);
+            QVERIFY2(forbidden.isEmpty() || !mustNot.match(all).hasMatch(),
+                     qPrintable(where + mustNot.match(all).captured()));
+            QVERIFY2(required.isEmpty() || must.match(all).hasMatch(),
+                     qPrintable(where + u"lacks "_s + required));
         }
+        QVERIFY2(read > 0, "the context names no record");  // a rule that reads nothing catches nothing
     }
 };
 

@@ -270,8 +270,8 @@ const QuestionBlock kQuestions001To050 = {{
          {u"1", u"Floods it out all other ports in VLAN 1"},
      }}},
     // 19
-    {.question_text = u"Four switches run IEEE 802.1D STP. S1: priority 32768, MAC 00-00-5E-00-53-05; "
-                      u"S2: priority 32768, MAC 00-00-5E-00-53-01; S3: priority 61440, MAC "
+    {.question_text = u"Four switches run IEEE 802.1D-1998 STP. S1: priority 32768, MAC "
+                      u"00-00-5E-00-53-05; S2: priority 32768, MAC 00-00-5E-00-53-01; S3: priority 61440, MAC "
                       u"00-00-5E-00-53-00; S4: priority 28672, MAC 00-00-5E-00-53-09.\r\n"
                       u"Which switch becomes the root bridge?",
      .explanation = u"The lowest bridge ID wins, and the priority is compared before the MAC address. S4's "
@@ -311,8 +311,8 @@ const QuestionBlock kQuestions001To050 = {{
          {u"0", u"10"},
      }}},
     // 22
-    {.question_text = u"Switches use IEEE 802.1D STP with the short cost table (100 Mb/s = 19, 1 Gb/s "
-                      u"= 4). Switch SW3 has two paths to the root bridge.\r\n"
+    {.question_text = u"Switches use IEEE 802.1D-1998 STP with the short cost table (100 Mb/s = 19, 1 "
+                      u"Gb/s = 4). Switch SW3 has two paths to the root bridge.\r\n"
                       u"Port 1 reaches the root directly over a 100 Mb/s link; port 2 reaches switch "
                       u"SW2 over a 1 Gb/s link, and SW2 reaches the root directly over another 1 Gb/s "
                       u"link.\r\n"
@@ -329,10 +329,10 @@ const QuestionBlock kQuestions001To050 = {{
          {u"0", u"Port 2, root path cost 23"},
      }}},
     // 23
-    {.question_text = u"A network migrates from IEEE 802.1D spanning tree to IEEE 802.1w Rapid "
+    {.question_text = u"A network migrates from IEEE 802.1D-1998 spanning tree to IEEE 802.1w Rapid "
                       u"Spanning Tree.\r\n"
-                      u"Which port roles does 802.1w define that have no matching role in the original "
-                      u"802.1D? (Choose Two)",
+                      u"Which port roles does 802.1w define that have no matching role in 802.1D-1998? "
+                      u"(Choose Two)",
      .explanation = u"802.1w splits the old blocked (non-designated) port into the alternate role, a "
                     u"backup path to the root, and the backup role, a spare for a segment. Root and "
                     u"designated roles existed already; listening and blocking are states, not roles.",
@@ -347,10 +347,10 @@ const QuestionBlock kQuestions001To050 = {{
      }}},
     // 24
     {.question_text = u"IEEE 802.1w Rapid Spanning Tree reduces the number of port states used by IEEE "
-                      u"802.1D.\r\n"
+                      u"802.1D-1998.\r\n"
                       u"Which of the following are port states in 802.1w? (Check all that apply)",
-     .explanation = u"802.1w has three port states: discarding, learning and forwarding. The 802.1D "
-                    u"disabled, blocking and listening states all map to discarding.",
+     .explanation = u"802.1w has three port states: discarding, learning and forwarding. The "
+                    u"802.1D-1998 disabled, blocking and listening states all map to discarding.",
      .answer_type = u"multi_answer",
      .choices = {{
          {u"1", u"Discarding"},
@@ -374,7 +374,7 @@ const QuestionBlock kQuestions001To050 = {{
          {u"0", u"The MAC address table of the sending switch"},
      }}},
     // 26
-    {.question_text = u"A link comes up on an IEEE 802.1D STP switch port that will become a "
+    {.question_text = u"A link comes up on an IEEE 802.1D-1998 STP switch port that will become a "
                       u"designated port.\r\n"
                       u"With default timers, how long does the port spend in the listening and learning "
                       u"states before forwarding?",
@@ -419,9 +419,10 @@ const QuestionBlock kQuestions001To050 = {{
     {.question_text = u"A technician links two PCs directly by their 100BASE-TX network cards; neither "
                       u"card supports Auto-MDIX.\r\n"
                       u"Which type of cable is needed?",
-     .explanation = u"Two devices of the same kind (MDI to MDI) need a crossover cable so that each "
-                    u"transmit pair meets the other end's receive pair. Straight-through cables join "
-                    u"unlike devices; a rollover cable is a console cable.",
+     .explanation = u"Both network cards have MDI ports, and MDI to MDI needs a crossover cable so that "
+                    u"each transmit pair meets the other end's receive pair. A straight-through cable "
+                    u"joins an MDI port to an MDI-X port, such as a PC to a switch; a rollover cable is "
+                    u"a console cable.",
      .answer_type = u"single_answer",
      .choices = {{
          {u"0", u"Straight-through"},
@@ -475,7 +476,7 @@ const QuestionBlock kQuestions001To050 = {{
          {u"1", u"IEEE 802.1Q VLAN tagging"},
          {u"0", u"A hub"},
          {u"0", u"TCP"},
-         {u"1", u"Spanning Tree Protocol (IEEE 802.1D)"},
+         {u"1", u"Spanning Tree Protocol (IEEE 802.1D-1998)"},
      }}},
     // 33
     {.question_text = u"Host PC1 (10.1.1.10/24, default gateway 10.1.1.1) sends a packet to server SRV "
@@ -536,8 +537,8 @@ const QuestionBlock kQuestions001To050 = {{
          {u"1", u"Different ports can run at different speeds, such as 100 Mb/s and 1 Gb/s"},
      }}},
     // 37
-    {.question_text = u"Which of the following are true of the IEEE 802.1D Spanning Tree Protocol? (Choose "
-                      u"all that apply)",
+    {.question_text = u"Which of the following are true of the IEEE 802.1D-1998 Spanning Tree Protocol? "
+                      u"(Choose all that apply)",
      .explanation = u"STP elects the lowest bridge ID as root via BPDUs; every other bridge picks one root "
                     u"port, each segment gets one designated port, and any remaining redundant port blocks "
                     u"to break loops.",
@@ -579,8 +580,8 @@ const QuestionBlock kQuestions001To050 = {{
          {u"0", u"Switches dropping looping frames once a hop count passes 15"},
      }}},
     // 40
-    {.question_text = u"Non-root switches SW2 and SW3, running IEEE 802.1D STP, share one segment, and "
-                      u"both advertise a root path cost of 19 on it.\r\n"
+    {.question_text = u"Non-root switches SW2 and SW3, running IEEE 802.1D-1998 STP, share one segment, "
+                      u"and both advertise a root path cost of 19 on it.\r\n"
                       u"SW2 has priority 32768 and MAC 00-00-5E-00-53-22; SW3 has priority 32768 and "
                       u"MAC 00-00-5E-00-53-33.\r\n"
                       u"Which port on that segment becomes the designated port?",
@@ -686,12 +687,14 @@ const QuestionBlock kQuestions001To050 = {{
          {u"0", u"Its path cost becomes zero"},
      }}},
     // 47
-    {.question_text = u"Switch SW4 has two links to the root bridge SW1. SW4's ports 1 and 2 receive "
-                      u"BPDUs with equal root path costs and the same sender bridge ID.\r\n"
+    {.question_text = u"Switch SW4 has two links to the root bridge SW1. SW4's ports 1 and 2 have equal "
+                      u"path costs and receive BPDUs with equal root path costs and the same sender "
+                      u"bridge ID.\r\n"
                       u"What decides which of these ports becomes SW4's root port?",
-     .explanation = u"The tie-breakers run: lowest root path cost, lowest sender bridge ID, then lowest "
-                    u"sender port ID (port priority and number of SW1's sending port); only if that ties "
-                    u"does SW4's own port ID decide.",
+     .explanation = u"The tie-breakers run: lowest root path cost (the BPDU's cost plus the receiving "
+                    u"port's own path cost), lowest sender bridge ID, then lowest sender port ID (port "
+                    u"priority and number of SW1's sending port); only if that ties does SW4's own port "
+                    u"ID decide.",
      .answer_type = u"single_answer",
      .choices = {{
          {u"0", u"The higher MAC address of SW4's two ports"},

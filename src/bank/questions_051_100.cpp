@@ -219,11 +219,12 @@ const QuestionBlock kQuestions051To100 = {{
          {u"1", u"Detecting whether an address is already in use before assigning it"},
      }}},
     // 66
-    {.question_text = u"What modified EUI-64 interface identifier does a host derive from the MAC "
+    {.question_text = u"Which modified EUI-64 interface identifier (RFC 4291) is formed from the MAC "
                       u"address 00:1A:2B:3C:4D:5E?",
      .explanation = u"The MAC is split into 001a2b and 3c4d5e, fffe is inserted between the halves, "
                     u"and the universal/local bit (0x02 of the first byte) is inverted, so 00 becomes "
-                    u"02.",
+                    u"02. Hosts no longer form addresses this way by default: RFC 8064 recommends "
+                    u"stable opaque IDs (RFC 7217), which do not reveal the MAC.",
      .answer_type = u"single_answer",
      .choices = {{
          {u"1", u"021a:2bff:fe3c:4d5e"},
@@ -291,8 +292,9 @@ const QuestionBlock kQuestions051To100 = {{
      }}},
     // 71
     {.question_text = u"How many bits make up an IPv6 address?",
-     .explanation = u"An IPv6 address has 128 bits, written as eight groups of four hexadecimal "
-                    u"digits (16 bits each) separated by colons.",
+     .explanation = u"An IPv6 address has 128 bits, written as eight groups (16 bits each) of one to "
+                    u"four hexadecimal digits separated by colons; leading zeros in a group may be "
+                    u"left out.",
      .answer_type = u"single_answer",
      .choices = {{
          {u"0", u"32"},
@@ -350,17 +352,21 @@ const QuestionBlock kQuestions051To100 = {{
                       u"address.\r\n"
                       u"This message can reveal that another device on the segment already uses the "
                       u"same address.",
-     .explanation = u"True. A gratuitous ARP concerns the sender's own address; a reply from any "
-                    u"other device means the address is taken, so the host can report a conflict.",
+     .explanation = u"True. Any ARP packet from another device with that sender address, such as the "
+                    u"owner's reply or the announcement with which the owner defends the address, "
+                    u"reveals the conflict. RFC 5227 has hosts check before use with ARP probes (sender "
+                    u"0.0.0.0), because a gratuitous ARP may already overwrite neighbors' cache "
+                    u"entries.",
      .answer_type = u"single_answer",
      .choices = {{
          {u"1", u"True"},
          {u"0", u"False"},
      }}},
     // 76
-    {.question_text = u"A filter entry must match every source address from 172.16.8.0 through "
-                      u"172.16.15.255 and no other.\r\n"
-                      u"Which address and wildcard mask pair does that?",
+    {.question_text = u"A filter entry pairs an address with a wildcard mask, whose 1 bits mark the "
+                      u"address bits that the entry ignores.\r\n"
+                      u"Which pair makes it match every source address from 172.16.8.0 through "
+                      u"172.16.15.255 and no other?",
      .explanation = u"The range is 8 x 256 addresses, the block 172.16.8.0/21; the inverse of its "
                     u"mask 255.255.248.0 is the wildcard 0.0.7.255.",
      .answer_type = u"single_answer",
@@ -374,14 +380,15 @@ const QuestionBlock kQuestions051To100 = {{
      }}},
     // 77
     {.question_text = u"Which statements about the ARP cache of an IPv4 host are true? (Choose Two)",
-     .explanation = u"The cache maps on-link IPv4 addresses to MAC addresses; dynamic entries age "
-                    u"out, static ones stay, and remote hosts are reached through the gateway's entry.",
+     .explanation = u"The cache maps on-link IPv4 addresses to MAC addresses; dynamic entries time "
+                    u"out unless refreshed (even while in use), static ones stay, and remote hosts are "
+                    u"reached through the gateway's entry.",
      .answer_type = u"multi_answer",
      .choices = {{
          {u"0", u"It stores the MAC addresses of remote hosts reached through a router"},
          {u"0", u"Its entries are filled in by the DNS server"},
          {u"0", u"One shared cache is kept by the switch for all hosts on the subnet"},
-         {u"1", u"Dynamic entries are removed after a period without use"},
+         {u"1", u"Dynamic entries age out unless they are refreshed"},
          {u"1", u"Each entry maps an IPv4 address on the local link to a MAC address"},
          {u"0", u"Static entries expire after the same timeout as dynamic ones"},
      }}},
@@ -663,8 +670,8 @@ const QuestionBlock kQuestions051To100 = {{
      }}},
     // 98
     {.question_text = u"Select all the statements that are true of the IPv4 subnet 10.128.0.0/9.",
-     .explanation = u"A /9 mask is 255.128.0.0 (wildcard 0.127.255.255); the block runs from "
-                    u"10.128.0.0 to 10.255.255.255, inside the private 10.0.0.0/8.\r\n"
+     .explanation = u"A /9 mask is 255.128.0.0 (its inverse, the wildcard mask, is 0.127.255.255); the "
+                    u"block runs from 10.128.0.0 to 10.255.255.255, inside the private 10.0.0.0/8.\r\n"
                     u"It has 23 host bits: 2^23 - 2 = 8,388,606 usable host addresses.",
      .answer_type = u"multi_answer",
      .choices = {{
@@ -673,7 +680,7 @@ const QuestionBlock kQuestions051To100 = {{
          {u"1", u"It lies entirely within a private address range"},
          {u"1", u"Its broadcast address is 10.255.255.255"},
          {u"1", u"It contains 8,388,606 usable host addresses"},
-         {u"0", u"Its wildcard mask is 0.128.255.255"},
+         {u"0", u"Its wildcard (inverse) mask is 0.128.255.255"},
      }}},
     // 99
     {.question_text = u"Host 192.168.7.10/24 has the default gateway 192.168.7.1 and an empty ARP "
@@ -691,13 +698,15 @@ const QuestionBlock kQuestions051To100 = {{
     // 100
     {.question_text = u"Which statements about IPv6 stateless address autoconfiguration (SLAAC) are "
                       u"true? (Choose Three)",
-     .explanation = u"With SLAAC a host combines the /64 prefix from a router advertisement with an "
-                    u"interface ID it creates itself (modified EUI-64 or random), then checks uniqueness "
-                    u"with DAD.\r\n"
+     .explanation = u"With SLAAC a host combines a /64 prefix that a router advertisement offers for "
+                    u"address configuration (A flag) with an interface ID it creates itself: by "
+                    u"default a stable opaque ID (RFC 7217, RFC 8064) rather than the MAC-based "
+                    u"modified EUI-64, plus random temporary IDs (RFC 8981). It then checks "
+                    u"uniqueness with DAD.\r\n"
                     u"No server keeps state, and SLAAC needs a /64 prefix, not a /48.",
      .answer_type = u"multi_answer",
      .choices = {{
-         {u"1", u"Hosts learn the on-link prefix from router advertisements"},
+         {u"1", u"Hosts learn the prefix for their addresses from router advertisements"},
          {u"1", u"Hosts run duplicate address detection before using the new address"},
          {u"0", u"A server must record each address that it hands out"},
          {u"1", u"Hosts may build the interface ID randomly instead of from the MAC address"},

@@ -66,7 +66,9 @@ const QuestionBlock kQuestions101To150 = {{
     // 105
     {.question_text = u"Which of the following is a characteristic of a distance-vector routing protocol?",
      .explanation = u"Because distance-vector routers trust second-hand distances, a lost route can count to "
-                    u"infinity; split horizon, route poisoning and hold-down timers are the usual cures.",
+                    u"infinity. Split horizon, route poisoning and hold-down timers make that less likely "
+                    u"but cannot rule it out, as split horizon stops only loops between two routers (RFC "
+                    u"2453 3.4.4); RIP's infinity, a metric of 16, ends the count.",
      .answer_type = u"single_answer",
      .choices = {{
          {u"0", u"Every router holds an identical map of the topology of its area"},
@@ -291,7 +293,8 @@ const QuestionBlock kQuestions101To150 = {{
                       u"as OSPF?",
      .explanation = u"A link-state router floods a link-state advertisement as soon as a link changes, so "
                     u"every router quickly recomputes its paths; the other behaviors describe "
-                    u"distance-vector protocols such as RIP.",
+                    u"distance-vector protocols such as RIP, where broadcasting full tables is RIPv1's "
+                    u"way (RFC 1058) and RIPv2 sends its updates to the multicast group 224.0.0.9.",
      .answer_type = u"single_answer",
      .choices = {{
          {u"0", u"Full routing tables are broadcast to 255.255.255.255 at fixed intervals"},

@@ -172,10 +172,12 @@ const QuestionBlock kQuestions151To200 = {{
     // 162
     {.question_text = u"A small office is upgrading its wireless network from WPA2 to WPA3.\r\n"
                       u"Which of the following are security improvements that WPA3 introduces?",
-     .explanation = u"WPA3-Personal still uses a passphrase, but SAE replaces the pre-shared key exchange "
-                    u"and resists offline dictionary attacks; WPA3 also requires Protected Management "
-                    u"Frames, TKIP and WEP are not allowed, enterprise mode still uses 802.1X, and SSID "
-                    u"hiding is unrelated.",
+     .explanation = u"In WPA2-Personal the passphrase-derived key is itself the PMK, so a captured "
+                    u"4-way handshake can be attacked offline with a dictionary; WPA3's SAE, a "
+                    u"password-authenticated key exchange, derives a fresh PMK before the 4-way "
+                    u"handshake, which defeats that. WPA3 also requires Protected Management "
+                    u"Frames and allows neither TKIP nor WEP; enterprise mode still uses 802.1X, and "
+                    u"SSID hiding is unrelated.",
      .answer_type = u"multi_answer",
      .choices = {{
          {u"0", u"Personal mode relies on TKIP with RC4 encryption"},
@@ -760,7 +762,7 @@ const QuestionBlock kQuestions151To200 = {{
      }}},
     // 200
     {.question_text = u"An access control entry uses the address 192.168.4.0 with the wildcard mask "
-                      u"0.0.3.255.\r\n"
+                      u"0.0.3.255, whose 1 bits mark the address bits that the entry ignores.\r\n"
                       u"Which range of source addresses does it match?",
      .explanation = u"Wildcard 0.0.3.255 ignores the last 10 bits (like a /22 mask), so the third octet "
                     u"may be 4 to 7: the entry matches 192.168.4.0 through 192.168.7.255.",
