@@ -3,11 +3,15 @@
 must hold in order what the windows show over AT-SPI; question 4's diagrams
 and exhibit must open; and every window the program centres stands in the
 middle of the screen by its outer frame, as the window manager drew it.
+Then the program again under a real platform theme (qt6ct with a 10 pt
+desktop font and a dark scheme): the welcome window's texts must be drawn in
+the same fonts as before, and every one of them legible.
 Through screen_reader.sh: PROGRAM [WORKING_DIRECTORY] or --desktop-entry FILE
 (the entry's Exec in its Path)."""
 import os
 import re
 import shlex
+import struct
 import subprocess
 import sys
 import tempfile
@@ -54,6 +58,7 @@ class Run:
 
     def __init__(self, command, cwd, work):
         self.procs, self.expected, self.failures, self.log = [], [], [], os.path.join(work, "orca.log")
+        self.command, self.cwd, self.work = command, cwd, work
         try:
             self.start_all(command, cwd, work)
         except BaseException:
@@ -67,8 +72,8 @@ class Run:
 
     def start_all(self, command, cwd, work):
         read, write = os.pipe()
-        self.start(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
-                   pass_fds=(write,))
+        self.start(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+                    "-fbdir", work], pass_fds=(write,))
         os.environ["DISPLAY"] = ":" + os.read(read, 16).decode().strip()
         os.makedirs(os.path.join(work, "run"), mode=0o700)
         os.environ.update(HOME=os.path.join(work, "home"), XDG_RUNTIME_DIR=os.path.join(work, "run"))
@@ -79,9 +84,26 @@ class Run:
         import pyatspi
         self.orca = self.start(["orca", "--debug-file", self.log, "-u", os.path.join(work, "prefs")])
         self.app_named("orca", 30)
-        self.start(command, env=dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"),
-                   cwd=cwd)
+        self.start_program()
+
+    def start_program(self, **env):
+        self.program = self.start(self.command, cwd=self.cwd, env=dict(
+            os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", **env))
         self.app = self.app_named("netadmin-quiz", 40)
+
+    def screen(self):
+        """The screen as Xvfb keeps it in its frame-buffer file (XWD, 32 bits
+        a pixel): a function from (x, y) to (red, green, blue)."""
+        with open(os.path.join(self.work, "Xvfb_screen0"), "rb") as f:
+            data = f.read()
+        head = struct.unpack(">25I", data[:100])
+        start, lsb_first, bits, line = head[0] + 12 * head[19], head[7] == 0, head[11], head[12]
+        assert bits == 32, f"a {bits}-bit screen"
+        def pixel(x, y):
+            at = start + y * line + 4 * x
+            b, g, r = data[at:at + 3] if lsb_first else data[at + 3:at:-1]
+            return r, g, b
+        return pixel
 
     def start(self, argv, **kw):
         self.procs.append(subprocess.Popen(argv, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, **kw))
@@ -143,6 +165,74 @@ class Run:
             return [spoken(s) for s in re.findall(r"SPEECH OUTPUT: '(.*?)'\s*\{'established'", f.read(), re.S)]
 
 
+def contrast(a, b):
+    """WCAG 2 contrast of two (red, green, blue) colours."""
+    def luminance(c):
+        lin = [v / 255 / 12.92 if v / 255 <= 0.04045 else ((v / 255 + 0.055) / 1.055) ** 2.4 for v in c]
+        return 0.2126 * lin[0] + 0.7152 * lin[1] + 0.0722 * lin[2]
+    dark, light = sorted((luminance(a), luminance(b)))
+    return (light + 0.05) / (dark + 0.05)
+
+
+def drawn_text(pixel, rect, inset):
+    """What a control draws inside `rect` but its frame: its commonest colour
+    (the background), the colour that stands out most from it (the text), and
+    the box around the text's ink."""
+    x, y, w, h = rect
+    points = [(i, j) for j in range(y + inset, y + h - inset) for i in range(x + inset, x + w - inset)]
+    count = {}
+    for p in points:
+        count[pixel(*p)] = count.get(pixel(*p), 0) + 1
+    back = max(count, key=count.get)
+    text = max(count, key=lambda c: contrast(c, back))
+    ink = [p for p in points if contrast(pixel(*p), back) >= 3]
+    box = (min(i for i, _ in ink), min(j for _, j in ink), max(i for i, _ in ink), max(j for _, j in ink)) if ink else None
+    return back, text, box
+
+
+WELCOME_TEXTS = [("Written By", "ROLE_LABEL"), ("Do you agree to the license agreement to the left?", "ROLE_LABEL"),
+                 ("Test name", "ROLE_TEXT"), ("I Agree", "ROLE_PUSH_BUTTON"), ("Exit", "ROLE_PUSH_BUTTON"),
+                 ("About", "ROLE_PUSH_BUTTON")]
+
+
+def welcome_texts(run):
+    """Each text of the welcome window as drawn: (background, text colour, ink box)."""
+    win = run.window("Network Admin Quiz 1.0", 20)
+    time.sleep(1)  # a platform theme applies its settings once the program runs
+    pixel, seen = run.screen(), {}
+    for name, role in WELCOME_TEXTS:
+        node = find(win, lambda n: n.name == name and n.getRole() == getattr(pyatspi, role), name)
+        extents = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        seen[name] = drawn_text(pixel, (extents.x, extents.y, extents.width, extents.height),
+                                0 if role == "ROLE_LABEL" else 3)
+    return seen
+
+
+def desktop_theme(run, plain):
+    """The welcome window again under qt6ct with a 10 pt font and its darker
+    scheme: each text in the same place and size as without a theme (the
+    design's fonts), and each legible (4.5:1 at least)."""
+    config = os.path.join(run.work, "config", "qt6ct")
+    os.makedirs(config)
+    with open(os.path.join(config, "qt6ct.conf"), "w", encoding="utf-8") as f:
+        f.write("[Appearance]\ncolor_scheme_path=/usr/share/qt6ct/colors/darker.conf\ncustom_palette=true\n"
+                "style=Fusion\n[Fonts]\ngeneral=\"DejaVu Sans,10,-1,5,50,0,0,0,0,0\"\n"
+                "fixed=\"DejaVu Sans Mono,10,-1,5,50,0,0,0,0,0\"\n")
+    run.program.kill()
+    run.program.wait()
+    run.start_program(QT_QPA_PLATFORMTHEME="qt6ct", XDG_CONFIG_HOME=os.path.dirname(config))
+    themed = welcome_texts(run)
+    if themed["I Agree"][0] == plain["I Agree"][0]:
+        run.failures.append("the dark scheme did not reach the program: is qt6ct's platform theme installed?")
+    for name, (back, text, box) in themed.items():
+        # Within a pixel: the edges of the glyphs blend into another background.
+        if not box or max(abs(a - b) for a, b in zip(box, plain[name][2])) > 1:
+            run.failures.append(f"{name!r} under qt6ct: its text spans {box}, without a theme {plain[name][2]}")
+        if contrast(back, text) < 4.5:
+            run.failures.append(f"{name!r} under qt6ct's dark scheme: {text} on {back}, "
+                                f"{contrast(back, text):.2f}:1")
+
+
 def question(run, number):
     win = run.window("Network Admin Quiz")
     find(win, lambda n: n.description == "Question number" and n.name == str(number), f"question {number}")
@@ -161,6 +251,7 @@ def first_quiz(run):
     """Quiz 1 as the options come: shuffled, the answer window after a wrong answer."""
     run.window("Network Admin Quiz 1.0", 20)
     run.centred("Network Admin Quiz 1.0")
+    run.welcome = welcome_texts(run)
     run.hear("Network Admin Quiz 1.0", "I Agree push button")
     run.key("Tab", "Tab", "Return")  # past Exit to About, and back to I Agree
     run.window("About")
@@ -248,6 +339,7 @@ def main():
         try:
             first_quiz(run)
             question_four(run)
+            desktop_theme(run, run.welcome)
         except (RuntimeError, subprocess.CalledProcessError) as e:
             failures.append(str(e))
         finally:
