@@ -430,6 +430,37 @@ private slots:
         }
     }
 
+    // The design's fonts, as the controls carry them (a few of each kind).
+    void controlFonts_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("font");  // family, points, bold
+        const auto row = [](const char* w, const char* name, const char* font) {
+            QTest::addRow("%s.%s", w, name)
+                << QString::fromLatin1(w) << QString::fromLatin1(name) << QString::fromLatin1(font);
+        };
+        row("Welcome", "test_description", "Arial 8.25");
+        row("Welcome", "Label1", "MS Sans Serif 8.25");  // the window's
+        row("Welcome", "test_name", "MS Sans Serif 18 bold");
+        row("quest", "abox_1", "MS Sans Serif 9.75");
+        row("quest", "question_number", "MS Sans Serif 13.5");
+        row("quest", "QChoice_1", "MS Sans Serif 12 bold");
+        row("theanswer", "Text1", "Courier New 9");
+        row("theanswer", "Closeb", "MS Sans Serif 8.25");
+        row("About1", "Text2", "Courier New 8.25");
+        row("Exhibit", "Text1", "MS Sans Serif 8.25");
+    }
+    void controlFonts()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, name);
+        QFETCH(QString, font);
+        const QFont f = control(loadWindow(window), name)->font();
+        QCOMPARE(u"%1 %2%3"_s.arg(f.family()).arg(f.pointSizeF()).arg(f.bold() ? u" bold"_s : QString()),
+                 font);
+    }
+
     void tabOrderAndNames()
     {
         QuestForm& q = quest.get();
