@@ -128,7 +128,9 @@ void fitTextBox(QLineEdit* edit)
     const QMargins inset(contents.left(), contents.top(), edit->width() - 1 - contents.right(),
                          edit->height() - 1 - contents.bottom());
     const QMargins padding = edit->textMargins();
-    const auto fit = [frame](int margin, int inset) { return std::clamp(frame - inset, 0, margin); };
+    const auto fit = [frame](int margin, int inset) {
+        return std::clamp(frame - inset, 0, std::max(0, margin));
+    };
     edit->setTextMargins(fit(padding.left(), inset.left()), fit(padding.top(), inset.top()),
                          fit(padding.right(), inset.right()), fit(padding.bottom(), inset.bottom()));
 }
