@@ -4,6 +4,8 @@
 
 #include <map>
 
+#include <unicode/uchar.h>
+
 #include <QMessageBox>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -126,6 +128,29 @@ private slots:
         QVERIFY(platform::regularFileExists(file) && platform::regularFileExists(dir.filePath(u"link"_s)));
         for (const QString& no : {dir.path(), fifo, dir.filePath(u"missing"_s), QString(), file + QChar(0)})
             QVERIFY2(!platform::regularFileExists(no), qPrintable(no));
+    }
+
+    // Each character that both Qt's and ICU's copy of the Unicode database
+    // know, in the Basic Multilingual Plane and beyond, upper-cases to its
+    // simple mapping; and a text keeps its length.
+    void upperCaseIsTheSimpleMapping()
+    {
+        QStringList wrong;
+        int compared = 0;
+        for (char32_t c = 0; c <= 0x10ffff; ++c) {
+            const auto upper = char32_t(u_toupper(UChar32(c)));
+            if (QChar::isSurrogate(c) || u_charType(UChar32(c)) == U_UNASSIGNED ||
+                QChar::unicodeVersion(c) == QChar::Unicode_Unassigned ||
+                QChar::unicodeVersion(upper) == QChar::Unicode_Unassigned)
+                continue;
+            ++compared;
+            if (platform::UCase(QString::fromUcs4(&c, 1)) != QString::fromUcs4(&upper, 1))
+                wrong << QString::number(c, 16);
+        }
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u' ')));
+        QVERIFY2(compared > 250000, qPrintable(QString::number(compared)));
+        QCOMPARE(platform::UCase(u"fill \u1fb3\u00df\ufb01\U00010428"_s),
+                 u"FILL \u1fbc\u00df\ufb01\U00010400"_s);
     }
 
     // A display that cannot be opened ends the program before it starts,
