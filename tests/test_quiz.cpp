@@ -318,7 +318,9 @@ private slots:
         QTest::newRow("case and outer spaces") << u"   DEFAULT Route  "_s << true;
         QTest::newRow("inner spacing") << u"default  route"_s << false;
         QTest::newRow("only spaces") << u"   "_s << false;
-        QTest::newRow("sixth spelling") << u"gateway of last resort"_s << true;
+        QTest::newRow("sixth spelling, two lines") << u"gateway of\nlast resort"_s << true;
+        QTest::newRow("a line broken by Shift+Enter") << u"gateway of\vlast resort"_s << true;
+        QTest::newRow("one line for two") << u"gateway of last resort"_s << false;
         QTest::newRow("third, stored with spaces") << u"0.0.0.0/0"_s << true;
         QTest::newRow("no-break space after") << u"default route\u00a0"_s << false;
         QTest::newRow("stored with a no-break space") << u"NEXT\u00a0HOP"_s << true;
@@ -336,7 +338,7 @@ private slots:
                          u"  0.0.0.0/0 "_s,
                          u"next\u00a0hop"_s,
                          u"stra\u00dfe"_s,
-                         u"Gateway of Last Resort"_s});
+                         u"Gateway of\r\nLast Resort"_s});
         });
         for (int i = 1; i <= 6; ++i) {
             QVERIFY(q().QChoice(i)->isHidden());
@@ -347,7 +349,12 @@ private slots:
         QVERIFY(!q().ui.typestuff->isHidden() && q().ui.Q1->isReadOnly());
         QCOMPARE(q().ui.Directions->text(), u" Please Type in the Correct Answer"_s);
         click(q().abox(1)->viewport());
-        QTest::keyClicks(q().abox(1), typed);
+        for (QChar c : typed) {  // \n is Enter, \v Shift+Enter
+            if (c == u'\n' || c == u'\v')
+                QTest::keyClick(q().abox(1), Qt::Key_Return, c == u'\v' ? Qt::ShiftModifier : Qt::NoModifier);
+            else
+                QTest::keyClicks(q().abox(1), c);
+        }
         next();
         QCOMPARE(int(state::verdict), right ? 1 : 99);
         QVERIFY(q().abox(1)->frameShape() == QFrame::NoFrame &&
