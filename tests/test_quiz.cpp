@@ -11,6 +11,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QBuffer>
+#include <QDataStream>
 #include <QDir>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -92,6 +93,35 @@ QByteArray encoded(QSize size, const char* format)
     if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, format))
         qFatal("cannot encode %s", format);
     return bytes;
+}
+
+// An icon file, or a cursor file, of the given images in that order, each
+// {side, bits}: in 32 bits a colour gradient, in 4 bits sixteen greys. A
+// cursor's hot spot stands where an icon names the depth: 32 for the 4-bit
+// image, 0 for the 32-bit one.
+QByteArray iconFile(std::initializer_list<std::pair<int, int>> images, bool cursor = false)
+{
+    QByteArray directory, data;
+    QDataStream dir(&directory, QIODevice::WriteOnly), out(&data, QIODevice::WriteOnly);
+    dir.setByteOrder(QDataStream::LittleEndian), out.setByteOrder(QDataStream::LittleEndian);
+    dir << quint16(0) << quint16(cursor ? 2 : 1) << quint16(images.size());
+    for (const auto& [n, bits] : images) {
+        const qsizetype begin = data.size();
+        out << quint32(40) << qint32(n) << qint32(2 * n) << quint16(1) << quint16(bits) << quint32(0)
+            << quint32(0) << qint32(0) << qint32(0) << quint32(bits == 4 ? 16 : 0) << quint32(0);
+        for (int i = 0; bits == 4 && i < 16; ++i)
+            out << quint8(i * 17) << quint8(i * 17) << quint8(i * 17) << quint8(0);
+        for (int y = n - 1; y >= 0; --y)  // bottom up
+            for (int x = 0; x < n; x += bits == 4 ? 2 : 1)
+                bits == 4 ? out << quint8((x + y) % 16 << 4 | (x + y + 1) % 16)
+                          : out << quint8(200) << quint8(4 * y) << quint8(4 * x) << quint8(255);
+        for (int k = 0; k < (n + 31) / 32 * 4 * n; ++k)  // the mask: every pixel shown
+            out << quint8(0);
+        dir << quint8(n) << quint8(n) << quint8(bits == 4 ? 16 : 0) << quint8(0) << quint16(cursor ? 0 : 1)
+            << quint16(cursor ? (bits == 4 ? 32 : 0) : bits) << quint32(data.size() - begin)
+            << quint32(6 + 16 * images.size() + begin);
+    }
+    return directory + data;
 }
 
 const QByteArray kTinyGif = QByteArray::fromHex(  // 1 x 1, white
@@ -581,6 +611,31 @@ private slots:
         QVERIFY(Diagram.isLoaded() && !Diagram->isVisible());
         click(q().diagrambutton(1)), click(q().ui.NextButton);  // NEXT closes it
         QVERIFY(!Diagram.isLoaded());
+    }
+
+    // Of an icon's or a cursor's images the largest, and of those the one in
+    // the most colours, wherever it stands.
+    void iconsInTheLargeSizeAndFullColour_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("side");
+        QTest::addColumn<bool>("fullColour");
+        QTest::newRow("4 bits, then 32") << iconFile({{64, 4}, {64, 32}}) << 64 << true;
+        QTest::newRow("32 bits, then 4") << iconFile({{32, 32}, {64, 32}, {64, 4}}) << 64 << true;
+        QTest::newRow("the larger in 4 bits") << iconFile({{32, 32}, {64, 4}}) << 64 << false;
+        QTest::newRow("cursor") << iconFile({{64, 4}, {64, 32}}, true) << 64 << true;
+    }
+    void iconsInTheLargeSizeAndFullColour()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, side);
+        QFETCH(bool, fullColour);
+        saveSeed("picture", QString::fromLatin1(QTest::currentDataTag()), bytes);
+        writeFile(u"picture"_s, bytes);  // from a file, as the program reads it
+        const platform::PictureResult picture = platform::loadPicture(u"picture"_s);
+        QCOMPARE(picture.error, QString());
+        QCOMPARE(picture.image.size(), QSize(side, side));
+        QCOMPARE(picture.image.pixel(5, 9), fullColour ? qRgb(20, 36, 200) : qRgb(14 * 17, 14 * 17, 14 * 17));
     }
 
     void exhibitTexts_data()
