@@ -8,6 +8,7 @@
 
 #include <QMessageBox>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -154,10 +155,11 @@ private slots:
     }
 
     // A display that cannot be opened ends the program before it starts,
-    // with status 2 and one line of its own instead of Qt's abort.
+    // with status 2 and one line of its own instead of Qt's abort; --help and
+    // --version are answered without one.
     void whatEndsTheProcess_data()
     {
-        QTest::addColumn<QByteArray>("mode");
+        QTest::addColumn<QByteArray>("mode");  // what the child does, or (-...) the program's arguments
         QTest::addColumn<QStringList>("environment");  // "NAME=" unsets NAME
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("output");
@@ -180,6 +182,14 @@ private slots:
         QTest::newRow("no screen") << QByteArray("exit")
                                    << QStringList{u"QT_QPA_PLATFORM=linuxfb:fb=/nonexistent"_s} << 2
                                    << cannot + u"a screen through the \"linuxfb\" platform."_s;
+        const QString version = QRegularExpression::anchoredPattern(
+            QRegularExpression::escape(u"netadmin-quiz "_s + QStringLiteral(NETADMIN_VERSION) + u'\n'));
+        QTest::newRow("--version") << QByteArray("--version") << noDisplay << 0 << version;
+        QTest::newRow("--help after a Qt option")
+            << QByteArray("-reverse --help") << noDisplay << 0
+            << u"^Usage: netadmin-quiz .*--help.*--version.*-platform"_s;
+        QTest::newRow("any other argument is Qt's")
+            << QByteArray("--frobnicate") << noDisplay << 2 << cannot + u"a display: neither"_s;
     }
     void whatEndsTheProcess()
     {
@@ -197,13 +207,23 @@ private slots:
             value.isEmpty() ? env.remove(name) : env.insert(name, value);
         }
         child.setProcessEnvironment(env);
-        child.setProcessChannelMode(QProcess::MergedChannels);
-        child.start(QCoreApplication::applicationFilePath(), {});
+        const bool program = mode.startsWith('-');
+        const bool answers = program && status == 0;  // on standard output alone
+        child.setProcessChannelMode(answers ? QProcess::SeparateChannels : QProcess::MergedChannels);
+        if (program)
+            child.start(QStringLiteral(NETADMIN_PROGRAM), QString::fromLatin1(mode).split(u' '));
+        else
+            child.start(QCoreApplication::applicationFilePath(), {});
         QVERIFY(child.waitForFinished(60000));
         const QString out = QString::fromLocal8Bit(child.readAllStandardOutput());
         QCOMPARE(child.exitStatus(), QProcess::NormalExit);
         QCOMPARE(child.exitCode(), status);
-        if (status == 2)
+        if (answers)
+            QVERIFY2(
+                out.contains(QRegularExpression(output, QRegularExpression::DotMatchesEverythingOption)) &&
+                    child.readAllStandardError().isEmpty(),
+                qPrintable(out));
+        else if (status == 2)
             QVERIFY2(out.startsWith(output) && out.count(u'\n') == 1, qPrintable(out));
         else
             QVERIFY2(out.contains(output) && (status == 0 || !out.contains(u"after|"_s)), qPrintable(out));
