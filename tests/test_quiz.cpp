@@ -14,6 +14,8 @@
 #include <QDataStream>
 #include <QDir>
 #include <QMessageBox>
+#include <QScrollBar>
+#include <QStyleHints>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -487,6 +489,42 @@ private slots:
         QCOMPARE(q().ui.score->text(), right ? u"1/1"_s : u"0/1"_s);
     }
 
+    // A long explanation read by keyboard, the focus staying on Close; the
+    // second click of a double-click on NEXT, landing on Close, is let go, a
+    // later click is not, nor is the keyboard at any time.
+    void answerWindowForKeysAndHastyClicks()
+    {
+        startQuiz({.showWhenWrong = true}, [] {
+            putQuestion(1, u"multi_answer"_s, {u"alpha"_s}, {1});
+            bank::question_bank[1].explanation = QStringList(80, u"Because."_s).join(u"\r\n"_s);
+        });
+        QVERIFY(testing::whileModal(u"theanswer"_s, next, [](QWidget* window) {
+            TheAnswerForm& a = theanswer.get();
+            click(a.ui.Closeb);
+            QVERIFY(a.isVisible());
+            QVERIFY(QTest::qWaitForWindowActive(window));
+            QCOMPARE(QApplication::focusWidget(), a.ui.Closeb);
+            const QScrollBar* bar = a.ui.Text1->verticalScrollBar();
+            const int page = bar->pageStep();
+            QVERIFY(page > 1 && bar->maximum() > page + 1);
+            for (const auto& [key, value] : {std::pair{Qt::Key_Down, 1},
+                                             {Qt::Key_PageDown, page + 1},
+                                             {Qt::Key_Up, page},
+                                             {Qt::Key_PageUp, 0}}) {
+                QTest::keyClick(a.ui.Closeb, key);
+                QCOMPARE(bar->value(), value);
+            }
+            QCOMPARE(QApplication::focusWidget(), a.ui.Closeb);
+            QTest::qWait(QApplication::doubleClickInterval());
+            click(a.ui.Closeb);
+            QVERIFY(!a.isVisible());
+        }));
+        QVERIFY(testing::whileModal(u"theanswer"_s, next, [](QWidget*) {
+            QTest::keyClick(theanswer->ui.Closeb, Qt::Key_Space);
+            QVERIFY(!theanswer->isVisible());
+        }));
+    }
+
     // Quit Test shows the result over the question window and goes back to
     // the welcome window; the third time through the real box, with the
     // options window loaded but hidden: the welcome window's load closes the
@@ -734,6 +772,9 @@ private slots:
                 answering() % 2 ? testing::click(a->ui.Closeb) : void(a->close());
         });
         answerer.start(2);
+        // A machine's click on Close at once is no double-click on NEXT: let it close.
+        const int doubleClick = QGuiApplication::styleHints()->mouseDoubleClickInterval();
+        QGuiApplication::styleHints()->setMouseDoubleClickInterval(0);
         for (int i = 0; i < steps && !QTest::currentTestFailed(); ++i) {
             if (ended) {  // the process would be gone: start it again
                 platform::destroyAllForms();
@@ -748,6 +789,7 @@ private slots:
                 qWarning("failed at step %d", i);
         }
         answerer.stop();
+        QGuiApplication::styleHints()->setMouseDoubleClickInterval(doubleClick);
         platform::destroyAllForms();
         qInfo("soak: %d steps, %d quizzes finished, %d program starts, %zu messages", steps, finished, starts,
               harness->messages.size());
