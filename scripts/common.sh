@@ -7,7 +7,7 @@ BUILD_DIR="${BUILD_DIR:-$ROOT/build/release}"
 
 # Debian 12 packages the build, the tests and the benchmarks need.
 DEPS=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins
-      libgl-dev libxcb1-dev pkg-config fonts-liberation libbenchmark-dev ${EXTRA_DEPS:-})
+      libgl-dev libxcb1-dev pkg-config fonts-liberation libbenchmark-dev libicu-dev ${EXTRA_DEPS:-})
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

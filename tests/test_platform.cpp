@@ -4,13 +4,18 @@
 
 #include <map>
 
+#include <unicode/uchar.h>
+
+#include <QFontDatabase>
 #include <QMessageBox>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include "platform/display.h"
 #include "platform/files.h"
+#include "platform/message_box.h"
 #include "platform/random.h"
 #include "platform/text.h"
 #include "shell/module1.h"
@@ -128,11 +133,67 @@ private slots:
             QVERIFY2(!platform::regularFileExists(no), qPrintable(no));
     }
 
+    // Each character that both Qt's and ICU's copy of the Unicode database
+    // know, in the Basic Multilingual Plane and beyond, upper-cases to its
+    // simple mapping; and a text keeps its length.
+    void upperCaseIsTheSimpleMapping()
+    {
+        QStringList wrong;
+        int compared = 0;
+        for (char32_t c = 0; c <= 0x10ffff; ++c) {
+            const auto upper = char32_t(u_toupper(UChar32(c)));
+            if (QChar::isSurrogate(c) || u_charType(UChar32(c)) == U_UNASSIGNED ||
+                QChar::unicodeVersion(c) == QChar::Unicode_Unassigned ||
+                QChar::unicodeVersion(upper) == QChar::Unicode_Unassigned)
+                continue;
+            ++compared;
+            if (platform::UCase(QString::fromUcs4(&c, 1)) != QString::fromUcs4(&upper, 1))
+                wrong << QString::number(c, 16);
+        }
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u' ')));
+        QVERIFY2(compared > 250000, qPrintable(QString::number(compared)));
+        QCOMPARE(platform::UCase(u"fill \u1fb3\u00df\ufb01\U00010428"_s),
+                 u"FILL \u1fbc\u00df\ufb01\U00010400"_s);
+    }
+
+    // A message box is as wide as its whole title needs beside the frame's
+    // buttons (at least an icon and three buttons, each as wide as the title
+    // font is high), and as its text needs.
+    void messageBoxesShowTheirWholeTitle_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("the result") << u"Test Complete!"_s
+                                    << u"You have completed the test\n\nPercent Right = 0%"_s;
+        QTest::newRow("a long title") << u"A title far longer than the text of its box"_s << u"x"_s;
+        QTest::newRow("a long text") << u"Clue"_s << QString(80, u'w');
+    }
+    void messageBoxesShowTheirWholeTitle()
+    {
+        QFETCH(QString, title);
+        QFETCH(QString, text);
+        QFont titleFont = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+        titleFont.setBold(true);
+        const QFontMetrics titleMetrics(titleFont);
+        int width = 0, textWidth = 0;
+        QVERIFY(testing::whileModal(
+            u"MsgBox"_s, [&] { platform::showMessageBox(text, title); },
+            [&](QWidget* box) {
+                width = box->width();
+                for (const QString& line : text.split(u'\n'))
+                    textWidth = std::max(textWidth, box->fontMetrics().horizontalAdvance(line));
+            }));
+        QVERIFY2(
+            width >= titleMetrics.horizontalAdvance(title) + 4 * titleMetrics.height() && width > textWidth,
+            qPrintable(QString::number(width)));
+    }
+
     // A display that cannot be opened ends the program before it starts,
-    // with status 2 and one line of its own instead of Qt's abort.
+    // with status 2 and one line of its own instead of Qt's abort; --help and
+    // --version are answered without one.
     void whatEndsTheProcess_data()
     {
-        QTest::addColumn<QByteArray>("mode");
+        QTest::addColumn<QByteArray>("mode");  // what the child does, or (-...) the program's arguments
         QTest::addColumn<QStringList>("environment");  // "NAME=" unsets NAME
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("output");
@@ -155,6 +216,14 @@ private slots:
         QTest::newRow("no screen") << QByteArray("exit")
                                    << QStringList{u"QT_QPA_PLATFORM=linuxfb:fb=/nonexistent"_s} << 2
                                    << cannot + u"a screen through the \"linuxfb\" platform."_s;
+        const QString version = QRegularExpression::anchoredPattern(
+            QRegularExpression::escape(u"netadmin-quiz "_s + QStringLiteral(NETADMIN_VERSION) + u'\n'));
+        QTest::newRow("--version") << QByteArray("--version") << noDisplay << 0 << version;
+        QTest::newRow("--help after a Qt option")
+            << QByteArray("-reverse --help") << noDisplay << 0
+            << u"^Usage: netadmin-quiz .*--help.*--version.*-platform"_s;
+        QTest::newRow("any other argument is Qt's")
+            << QByteArray("--frobnicate") << noDisplay << 2 << cannot + u"a display: neither"_s;
     }
     void whatEndsTheProcess()
     {
@@ -172,13 +241,23 @@ private slots:
             value.isEmpty() ? env.remove(name) : env.insert(name, value);
         }
         child.setProcessEnvironment(env);
-        child.setProcessChannelMode(QProcess::MergedChannels);
-        child.start(QCoreApplication::applicationFilePath(), {});
+        const bool program = mode.startsWith('-');
+        const bool answers = program && status == 0;  // on standard output alone
+        child.setProcessChannelMode(answers ? QProcess::SeparateChannels : QProcess::MergedChannels);
+        if (program)
+            child.start(QStringLiteral(NETADMIN_PROGRAM), QString::fromLatin1(mode).split(u' '));
+        else
+            child.start(QCoreApplication::applicationFilePath(), {});
         QVERIFY(child.waitForFinished(60000));
         const QString out = QString::fromLocal8Bit(child.readAllStandardOutput());
         QCOMPARE(child.exitStatus(), QProcess::NormalExit);
         QCOMPARE(child.exitCode(), status);
-        if (status == 2)
+        if (answers)
+            QVERIFY2(
+                out.contains(QRegularExpression(output, QRegularExpression::DotMatchesEverythingOption)) &&
+                    child.readAllStandardError().isEmpty(),
+                qPrintable(out));
+        else if (status == 2)
             QVERIFY2(out.startsWith(output) && out.count(u'\n') == 1, qPrintable(out));
         else
             QVERIFY2(out.contains(output) && (status == 0 || !out.contains(u"after|"_s)), qPrintable(out));

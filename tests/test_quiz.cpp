@@ -11,8 +11,11 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QBuffer>
+#include <QDataStream>
 #include <QDir>
 #include <QMessageBox>
+#include <QScrollBar>
+#include <QStyleHints>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -92,6 +95,35 @@ QByteArray encoded(QSize size, const char* format)
     if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, format))
         qFatal("cannot encode %s", format);
     return bytes;
+}
+
+// An icon file, or a cursor file, of the given images in that order, each
+// {side, bits}: in 32 bits a colour gradient, in 4 bits sixteen greys. A
+// cursor's hot spot stands where an icon names the depth: 32 for the 4-bit
+// image, 0 for the 32-bit one.
+QByteArray iconFile(std::initializer_list<std::pair<int, int>> images, bool cursor = false)
+{
+    QByteArray directory, data;
+    QDataStream dir(&directory, QIODevice::WriteOnly), out(&data, QIODevice::WriteOnly);
+    dir.setByteOrder(QDataStream::LittleEndian), out.setByteOrder(QDataStream::LittleEndian);
+    dir << quint16(0) << quint16(cursor ? 2 : 1) << quint16(images.size());
+    for (const auto& [n, bits] : images) {
+        const qsizetype begin = data.size();
+        out << quint32(40) << qint32(n) << qint32(2 * n) << quint16(1) << quint16(bits) << quint32(0)
+            << quint32(0) << qint32(0) << qint32(0) << quint32(bits == 4 ? 16 : 0) << quint32(0);
+        for (int i = 0; bits == 4 && i < 16; ++i)
+            out << quint8(i * 17) << quint8(i * 17) << quint8(i * 17) << quint8(0);
+        for (int y = n - 1; y >= 0; --y)  // bottom up
+            for (int x = 0; x < n; x += bits == 4 ? 2 : 1)
+                bits == 4 ? out << quint8((x + y) % 16 << 4 | (x + y + 1) % 16)
+                          : out << quint8(200) << quint8(4 * y) << quint8(4 * x) << quint8(255);
+        for (int k = 0; k < (n + 31) / 32 * 4 * n; ++k)  // the mask: every pixel shown
+            out << quint8(0);
+        dir << quint8(n) << quint8(n) << quint8(bits == 4 ? 16 : 0) << quint8(0) << quint16(cursor ? 0 : 1)
+            << quint16(cursor ? (bits == 4 ? 32 : 0) : bits) << quint32(data.size() - begin)
+            << quint32(6 + 16 * images.size() + begin);
+    }
+    return directory + data;
 }
 
 const QByteArray kTinyGif = QByteArray::fromHex(  // 1 x 1, white
@@ -318,7 +350,9 @@ private slots:
         QTest::newRow("case and outer spaces") << u"   DEFAULT Route  "_s << true;
         QTest::newRow("inner spacing") << u"default  route"_s << false;
         QTest::newRow("only spaces") << u"   "_s << false;
-        QTest::newRow("sixth spelling") << u"gateway of last resort"_s << true;
+        QTest::newRow("sixth spelling, two lines") << u"gateway of\nlast resort"_s << true;
+        QTest::newRow("a line broken by Shift+Enter") << u"gateway of\vlast resort"_s << true;
+        QTest::newRow("one line for two") << u"gateway of last resort"_s << false;
         QTest::newRow("third, stored with spaces") << u"0.0.0.0/0"_s << true;
         QTest::newRow("no-break space after") << u"default route\u00a0"_s << false;
         QTest::newRow("stored with a no-break space") << u"NEXT\u00a0HOP"_s << true;
@@ -336,7 +370,7 @@ private slots:
                          u"  0.0.0.0/0 "_s,
                          u"next\u00a0hop"_s,
                          u"stra\u00dfe"_s,
-                         u"Gateway of Last Resort"_s});
+                         u"Gateway of\r\nLast Resort"_s});
         });
         for (int i = 1; i <= 6; ++i) {
             QVERIFY(q().QChoice(i)->isHidden());
@@ -347,7 +381,12 @@ private slots:
         QVERIFY(!q().ui.typestuff->isHidden() && q().ui.Q1->isReadOnly());
         QCOMPARE(q().ui.Directions->text(), u" Please Type in the Correct Answer"_s);
         click(q().abox(1)->viewport());
-        QTest::keyClicks(q().abox(1), typed);
+        for (QChar c : typed) {  // \n is Enter, \v Shift+Enter
+            if (c == u'\n' || c == u'\v')
+                QTest::keyClick(q().abox(1), Qt::Key_Return, c == u'\v' ? Qt::ShiftModifier : Qt::NoModifier);
+            else
+                QTest::keyClicks(q().abox(1), c);
+        }
         next();
         QCOMPARE(int(state::verdict), right ? 1 : 99);
         QVERIFY(q().abox(1)->frameShape() == QFrame::NoFrame &&
@@ -448,6 +487,42 @@ private slots:
         QCOMPARE(shown, QString(text).replace(u"\r\n"_s, u"\n"_s));
         QVERIFY(!theanswer.isLoaded());
         QCOMPARE(q().ui.score->text(), right ? u"1/1"_s : u"0/1"_s);
+    }
+
+    // A long explanation read by keyboard, the focus staying on Close; the
+    // second click of a double-click on NEXT, landing on Close, is let go, a
+    // later click is not, nor is the keyboard at any time.
+    void answerWindowForKeysAndHastyClicks()
+    {
+        startQuiz({.showWhenWrong = true}, [] {
+            putQuestion(1, u"multi_answer"_s, {u"alpha"_s}, {1});
+            bank::question_bank[1].explanation = QStringList(80, u"Because."_s).join(u"\r\n"_s);
+        });
+        QVERIFY(testing::whileModal(u"theanswer"_s, next, [](QWidget* window) {
+            TheAnswerForm& a = theanswer.get();
+            click(a.ui.Closeb);
+            QVERIFY(a.isVisible());
+            QVERIFY(QTest::qWaitForWindowActive(window));
+            QCOMPARE(QApplication::focusWidget(), a.ui.Closeb);
+            const QScrollBar* bar = a.ui.Text1->verticalScrollBar();
+            const int page = bar->pageStep();
+            QVERIFY(page > 1 && bar->maximum() > page + 1);
+            for (const auto& [key, value] : {std::pair{Qt::Key_Down, 1},
+                                             {Qt::Key_PageDown, page + 1},
+                                             {Qt::Key_Up, page},
+                                             {Qt::Key_PageUp, 0}}) {
+                QTest::keyClick(a.ui.Closeb, key);
+                QCOMPARE(bar->value(), value);
+            }
+            QCOMPARE(QApplication::focusWidget(), a.ui.Closeb);
+            QTest::qWait(QApplication::doubleClickInterval());
+            click(a.ui.Closeb);
+            QVERIFY(!a.isVisible());
+        }));
+        QVERIFY(testing::whileModal(u"theanswer"_s, next, [](QWidget*) {
+            QTest::keyClick(theanswer->ui.Closeb, Qt::Key_Space);
+            QVERIFY(!theanswer->isVisible());
+        }));
     }
 
     // Quit Test shows the result over the question window and goes back to
@@ -576,6 +651,31 @@ private slots:
         QVERIFY(!Diagram.isLoaded());
     }
 
+    // Of an icon's or a cursor's images the largest, and of those the one in
+    // the most colours, wherever it stands.
+    void iconsInTheLargeSizeAndFullColour_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("side");
+        QTest::addColumn<bool>("fullColour");
+        QTest::newRow("4 bits, then 32") << iconFile({{64, 4}, {64, 32}}) << 64 << true;
+        QTest::newRow("32 bits, then 4") << iconFile({{32, 32}, {64, 32}, {64, 4}}) << 64 << true;
+        QTest::newRow("the larger in 4 bits") << iconFile({{32, 32}, {64, 4}}) << 64 << false;
+        QTest::newRow("cursor") << iconFile({{64, 4}, {64, 32}}, true) << 64 << true;
+    }
+    void iconsInTheLargeSizeAndFullColour()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, side);
+        QFETCH(bool, fullColour);
+        saveSeed("picture", QString::fromLatin1(QTest::currentDataTag()), bytes);
+        writeFile(u"picture"_s, bytes);  // from a file, as the program reads it
+        const platform::PictureResult picture = platform::loadPicture(u"picture"_s);
+        QCOMPARE(picture.error, QString());
+        QCOMPARE(picture.image.size(), QSize(side, side));
+        QCOMPARE(picture.image.pixel(5, 9), fullColour ? qRgb(20, 36, 200) : qRgb(14 * 17, 14 * 17, 14 * 17));
+    }
+
     void exhibitTexts_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -672,6 +772,9 @@ private slots:
                 answering() % 2 ? testing::click(a->ui.Closeb) : void(a->close());
         });
         answerer.start(2);
+        // A machine's click on Close at once is no double-click on NEXT: let it close.
+        const int doubleClick = QGuiApplication::styleHints()->mouseDoubleClickInterval();
+        QGuiApplication::styleHints()->setMouseDoubleClickInterval(0);
         for (int i = 0; i < steps && !QTest::currentTestFailed(); ++i) {
             if (ended) {  // the process would be gone: start it again
                 platform::destroyAllForms();
@@ -686,6 +789,7 @@ private slots:
                 qWarning("failed at step %d", i);
         }
         answerer.stop();
+        QGuiApplication::styleHints()->setMouseDoubleClickInterval(doubleClick);
         platform::destroyAllForms();
         qInfo("soak: %d steps, %d quizzes finished, %d program starts, %zu messages", steps, finished, starts,
               harness->messages.size());

@@ -374,6 +374,9 @@ private slots:
         click(About1->ui.Command1);
         click(Welcome->ui.About);  // shown again, not rebuilt
         QCOMPARE(About1->ui.Text1->toPlainText(), u"kept"_s);
+        QVERIFY(QTest::qWaitForWindowActive(About1.instance()));
+        QTest::keyClick(About1.instance(), Qt::Key_Escape);  // as Close does
+        QVERIFY(About1.isLoaded() && !About1->isVisible());
         click(Welcome->ui.Command1);
         QCOMPARE(harness->endCount, 1);
         QVERIFY(Welcome.isLoaded() && About1.isLoaded());  // no unload handler ran

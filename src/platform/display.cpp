@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 #include <vector>
 
 #include <QRegularExpression>
@@ -76,10 +77,40 @@ void whileStarting(QtMsgType type, const QMessageLogContext& context, const QStr
     held.push_back({type, category, message});
 }
 
+// --help and --version are answered in the usual way, before any display is
+// opened; every other argument is Qt's.
+void answerInformationOptions(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "--version")
+            std::fputs("netadmin-quiz " NETADMIN_VERSION "\n", stdout);
+        else if (argument == "--help")
+            std::fputs(
+                "Usage: netadmin-quiz [--help | --version | QT-OPTION...]\n"
+                "Practice quizzes for a network-administration certification.\n"
+                "\n"
+                "  --help     show this help and exit\n"
+                "  --version  show the version and exit\n"
+                "\n"
+                "Qt's standard options are accepted too, such as -platform NAME, -display NAME,\n"
+                "-style NAME, -reverse and -qwindowgeometry WxH+X+Y. See netadmin-quiz(1).\n",
+                stdout);
+        else
+            continue;
+        if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+            std::perror("netadmin-quiz: standard output");
+            std::exit(1);
+        }
+        std::exit(0);
+    }
+}
+
 }  // namespace
 
 std::unique_ptr<QApplication> openApplication(int& argc, char** argv)
 {
+    answerInformationOptions(argc, argv);
     previous = qInstallMessageHandler(whileStarting);
     auto app = std::make_unique<QApplication>(argc, argv);
     if (!QGuiApplication::primaryScreen())

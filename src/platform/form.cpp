@@ -4,12 +4,15 @@
 #include <utility>
 #include <vector>
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPointer>
+#include <QScrollBar>
 
 namespace platform {
 
@@ -224,6 +227,53 @@ private:
 void onGotFocus(QWidget* control, std::function<void()> handler)
 {
     new GotFocusFilter(control, std::move(handler));
+}
+
+namespace {
+class ScrollKeysFilter : public QObject {
+public:
+    ScrollKeysFilter(QAbstractScrollArea* text, QWidget* focus) : QObject(focus), text_(text)
+    {
+        focus->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress || !text_)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() & ~Qt::KeypadModifier)
+            return false;
+        QAbstractSlider::SliderAction action;
+        switch (key->key()) {
+        case Qt::Key_Up:
+            action = QAbstractSlider::SliderSingleStepSub;
+            break;
+        case Qt::Key_Down:
+            action = QAbstractSlider::SliderSingleStepAdd;
+            break;
+        case Qt::Key_PageUp:
+            action = QAbstractSlider::SliderPageStepSub;
+            break;
+        case Qt::Key_PageDown:
+            action = QAbstractSlider::SliderPageStepAdd;
+            break;
+        default:
+            return false;
+        }
+        text_->verticalScrollBar()->triggerAction(action);
+        return true;
+    }
+
+private:
+    QPointer<QAbstractScrollArea> text_;
+};
+}  // namespace
+
+void scrollByKeys(QAbstractScrollArea* text, QWidget* focus)
+{
+    new ScrollKeysFilter(text, focus);
 }
 
 void restoreScreenPointer()

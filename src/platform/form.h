@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+class QAbstractScrollArea;
+
 namespace platform {
 
 class FormRefBase;
@@ -120,6 +122,11 @@ void destroyAllForms();
 // Calls `handler` each time `control` receives the keyboard focus: the
 // GotFocus event of a control.
 void onGotFocus(QWidget* control, std::function<void()> handler);
+
+// Up, Down, Page Up and Page Down pressed on `focus` scroll `text` instead:
+// for a text box that hands the keyboard focus on to a button (which would
+// take the arrow keys to move the focus).
+void scrollByKeys(QAbstractScrollArea* text, QWidget* focus);
 
 // Resets the screen-wide pointer to the default.
 void restoreScreenPointer();

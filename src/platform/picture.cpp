@@ -1,6 +1,8 @@
 #include "platform/picture.h"
 
+#include <algorithm>
 #include <utility>
+#include <vector>
 
 #include <QFile>
 #include <QImageReader>
@@ -35,6 +37,57 @@ PictureResult tooLarge(QSize size)
     return {{},
             QStringLiteral("the picture is too large (%1 x %2 pixels)").arg(size.width()).arg(size.height())};
 }
+
+// Listens to the decoder while it lives.
+class DecoderWatch {
+public:
+    DecoderWatch() { previousHandler = qInstallMessageHandler(watchDecoder); }
+    ~DecoderWatch() { qInstallMessageHandler(previousHandler); }
+    DecoderWatch(const DecoderWatch&) = delete;
+    DecoderWatch& operator=(const DecoderWatch&) = delete;
+};
+
+// How many colours a picture shows, each transparency counted apart.
+qsizetype colourCount(const QImage& image)
+{
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    std::vector<QRgb> pixels;
+    pixels.reserve(std::size_t(argb.width()) * std::size_t(argb.height()));
+    for (int y = 0; y < argb.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+        pixels.insert(pixels.end(), line, line + argb.width());
+    }
+    std::sort(pixels.begin(), pixels.end());
+    return std::unique(pixels.begin(), pixels.end()) - pixels.begin();
+}
+
+// Of the images in an icon or cursor file, the largest, and of those the one
+// in the most colours. Qt decodes each of them to 32 bits, and the depth it
+// reports comes from the file's directory, which old icons leave at 0 and
+// cursors fill with the hot spot, so the colours are counted.
+int fullestImage(QImageReader& reader)
+{
+    std::vector<int> largest;
+    qint64 largestArea = -1;
+    for (int i = 0; i < reader.imageCount() && reader.jumpToImage(i); ++i) {
+        const qint64 area = qint64(reader.size().width()) * reader.size().height();
+        if (area > largestArea)
+            largestArea = area, largest.clear();
+        if (area == largestArea)
+            largest.push_back(i);
+    }
+    if (largest.empty())
+        return 0;
+    int best = largest.front();
+    if (largest.size() > 1 && largestArea <= kMaxPicturePixels) {
+        qsizetype most = -1;
+        for (int i : largest)
+            if (const qsizetype n = reader.jumpToImage(i) ? colourCount(reader.read()) : 0; n > most)
+                most = n, best = i;
+    }
+    return best;
+}
+
 }  // namespace
 
 PictureResult loadPicture(const QString& fileName)
@@ -52,31 +105,18 @@ PictureResult loadPicture(QIODevice* device)
     if (!reader.canRead())
         return {{}, QStringLiteral("it is not a picture in a known format")};
 
-    // Icons and cursors hold several sizes: take the largest, in full colour.
+    const DecoderWatch watch;
+    // Icons and cursors hold several images: the large size in full colour.
     const QString format = QString::fromLatin1(reader.format());
-    if ((format == u"ico" || format == u"cur") && reader.imageCount() > 1) {
-        int best = 0;
-        qint64 bestArea = -1;
-        for (int i = 0; i < reader.imageCount(); ++i) {
-            if (!reader.jumpToImage(i))
-                break;
-            const QSize s = reader.size();
-            if (qint64(s.width()) * s.height() > bestArea) {
-                bestArea = qint64(s.width()) * s.height();
-                best = i;
-            }
-        }
-        reader.jumpToImage(best);
-    }
+    if ((format == u"ico" || format == u"cur") && reader.imageCount() > 1)
+        reader.jumpToImage(fullestImage(reader));
 
     const QSize size = reader.size();
     if (size.isValid() && qint64(size.width()) * size.height() > kMaxPicturePixels)
         return tooLarge(size);
 
     truncationWarning.clear();
-    previousHandler = qInstallMessageHandler(watchDecoder);
     QImage image = reader.read();
-    qInstallMessageHandler(previousHandler);
     if (!truncationWarning.isEmpty())
         return {{}, QStringLiteral("the picture data is incomplete (%1)").arg(truncationWarning.trimmed())};
     if (image.isNull()) {

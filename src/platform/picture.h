@@ -18,7 +18,8 @@ struct PictureResult {
 inline constexpr qint64 kMaxPicturePixels = qint64(8192) * 8192;
 
 // Reads a picture in any format Qt's image readers offer. Multi-image files
-// give their largest image (icons and cursors) or their first frame (GIF).
+// give their largest image in the most colours (icons and cursors) or their
+// first frame (GIF).
 PictureResult loadPicture(const QString& fileName);
 PictureResult loadPicture(QIODevice* device);
 

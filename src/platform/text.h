@@ -17,6 +17,23 @@ inline QString Trim(const QString& s)
     return (first == 0 && last == s.size()) ? s : s.mid(first, last - first);
 }
 
+// The simple upper-case mapping of one character (one character to one).
+inline char32_t upperCaseOf(char32_t c)
+{
+    const char32_t upper = QChar::toUpper(c);
+    if (upper != c)
+        return upper;
+    // Qt's tables hold one upper-case mapping a character, and where the
+    // full mapping is several characters ("ᾳ" to "ΑΙ") they give the character
+    // back unchanged. The simple mapping of such a character, where it has one
+    // ("ᾳ" to "ᾼ", the Greek small letters with ypogegrammeni), is its
+    // title-case mapping, which Qt does keep.
+    if (const char32_t title = QChar::toTitleCase(c);
+        title != c && QString::fromUcs4(&c, 1).toUpper().size() > (QChar::requiresSurrogates(c) ? 2 : 1))
+        return title;
+    return c;
+}
+
 // Upper-cases character by character, one to one: a text keeps its length
 // and its first four characters stay the first four ("ß" stays "ß" rather
 // than becoming "SS", the ligature "ﬁ" stays one character).
@@ -27,11 +44,11 @@ inline QString UCase(const QString& s)
     const qsizetype n = out.size();
     for (qsizetype i = 0; i < n; ++i) {
         if (QChar::isHighSurrogate(p[i]) && i + 1 < n && QChar::isLowSurrogate(p[i + 1])) {
-            const char32_t upper = QChar::toUpper(QChar::surrogateToUcs4(p[i], p[i + 1]));
+            const char32_t upper = upperCaseOf(QChar::surrogateToUcs4(p[i], p[i + 1]));
             if (QChar::requiresSurrogates(upper))
                 p[i] = QChar::highSurrogate(upper), p[i + 1] = QChar::lowSurrogate(upper);
             ++i;
-        } else if (const char32_t upper = QChar::toUpper(char32_t(p[i])); !QChar::requiresSurrogates(upper)) {
+        } else if (const char32_t upper = upperCaseOf(p[i]); !QChar::requiresSurrogates(upper)) {
             p[i] = char16_t(upper);
         }
     }

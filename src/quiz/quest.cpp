@@ -32,11 +32,12 @@ namespace {
 const QString kCrLf = QStringLiteral("\r\n");
 
 // What was typed into a box, as typed: toPlainText() would make a no-break
-// space an ordinary one, which trimming then removes.
+// space an ordinary one, which trimming then removes. A line break, Enter or
+// Shift+Enter, is CR LF, as in every text of the bank.
 QString typedText(const QPlainTextEdit& box)
 {
     QString text = box.document()->toRawText();
-    return text.replace(QChar::ParagraphSeparator, u'\n').replace(QChar::LineSeparator, u'\n');
+    return text.replace(QChar::ParagraphSeparator, kCrLf).replace(QChar::LineSeparator, kCrLf);
 }
 
 // A text as one line for speech: the line breaks of a text box become spaces.

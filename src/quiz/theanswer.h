@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QElapsedTimer>
+
 #include "platform/form.h"
 #include "ui_theanswer.h"
 
@@ -14,6 +16,13 @@ public:
     void Text1_GotFocus();
 
     Ui::theanswer ui;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QElapsedTimer shown_;
 };
 
 extern platform::FormRef<TheAnswerForm> theanswer;

@@ -1,5 +1,7 @@
 #include "shell/about1.h"
 
+#include <QShortcut>
+
 #include "bank/question_bank.h"
 #include "shell/module1.h"
 #include "ui/design.h"
@@ -13,6 +15,8 @@ About1Form::About1Form()
     ui::setBorder(this, ui::Border::SizableNoBoxes);
     platform::onGotFocus(ui.Text1, [this] { Text1_GotFocus(); });
     connect(ui.Command1, &QPushButton::clicked, this, &About1Form::Command1_Click);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &About1Form::Command1_Click);
 }
 
 void About1Form::Form_Load()
