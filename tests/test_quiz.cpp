@@ -455,8 +455,7 @@ private slots:
         QTest::addColumn<QString>("type");
         QTest::addColumn<bool>("right");
         QTest::addColumn<QString>("text");
-        const QString question = u"Question of slot 1\r\nsecond line"_s,
-                      end = u"\r\n\r\nBecause.\r\nnote"_s;
+        const QString question = u"Question of slot 1\r\nsecond line"_s, end = u"\r\n\r\nBecause.\r\nnote"_s;
         const QString choices = u"\r\nA.)  alpha\r\nB.)  beta\r\nC.)  gamma"_s;
         QTest::newRow("right") << u"multi_answer"_s << true
                                << u"Great Job.\r\nThe answer(s):  A C\r\n\r\n"_s + question + choices + end;
@@ -689,6 +688,8 @@ private slots:
         QTest::newRow("NUL byte") << QByteArray("a\0b\n", 4) << u"a\u2400b\r\n"_s;
         QTest::newRow("overlong form") << QByteArray("\xc0\x80\n") << u"\u00c0\u0080\r\n"_s;
         QTest::newRow("utf-8 mark") << QByteArray("\xef\xbb\xbfhi\n") << u"hi\r\n"_s;
+        QTest::newRow("longer than the box")
+            << QByteArray("line\n").repeated(200) << u"line\r\n"_s.repeated(200);
     }
     void exhibitTexts()
     {
@@ -704,11 +705,13 @@ private slots:
         click(q().exhibitbutton(2));  // the same window, centred
         QCOMPARE(Exhibit.instance(), window);
         QString shown = window->ui.Text1->document()->toRawText();  // what toPlainText() would make spaces
-        QCOMPARE(shown.replace(QChar::ParagraphSeparator, u'\n'),
-                 QString(text).replace(u"\r\n"_s, u"\n"_s));
+        QCOMPARE(shown.replace(QChar::ParagraphSeparator, u'\n'), QString(text).replace(u"\r\n"_s, u"\n"_s));
         QVERIFY(QTest::qWaitForWindowActive(window));
         click(window->ui.Text1->viewport());
         QCOMPARE(QApplication::focusWidget(), window->ui.Command1);  // the text hands the focus on
+        const QScrollBar* bar = window->ui.Text1->verticalScrollBar();
+        QTest::keyClick(window->ui.Command1, Qt::Key_PageDown);  // read by keyboard all the same
+        QCOMPARE(bar->value(), std::min(bar->maximum(), bar->pageStep()));
         QTest::keyClick(window, Qt::Key_Escape);
         QVERIFY(!window->isVisible());
         click(q().exhibitbutton(1)), click(q().ui.NextButton);  // NEXT closes it
@@ -722,8 +725,7 @@ private slots:
         f.close();
         QVERIFY(QDir().mkdir(u"mypic.gif"_s));  // names of no regular file are ignored
         QCOMPARE(::mkfifo("cool.txt", 0600), 0);
-        startWith({u"mypic.gif"_s, u"missing.png"_s},
-                  {u"/proc/self/mem"_s, u"huge.txt"_s, u"cool.txt"_s});
+        startWith({u"mypic.gif"_s, u"missing.png"_s}, {u"/proc/self/mem"_s, u"huge.txt"_s, u"cool.txt"_s});
         click(q().diagrambutton(1)), click(q().diagrambutton(2)), click(q().exhibitbutton(3));
         QVERIFY(!Diagram.isLoaded() && !Exhibit.isLoaded() && harness->messages.empty());
         click(q().exhibitbutton(1));  // a regular file whose reading fails
