@@ -25,6 +25,21 @@ install_deps() {
     fi
 }
 
+# What debian/control names for building the package (dpkg-buildpackage).
+install_build_deps() {
+    if ! (cd "$ROOT" && dpkg-checkbuilddeps 2>/dev/null); then
+        echo "Installing the build dependencies named in debian/control"
+        as_root apt-get update -qq
+        as_root env DEBIAN_FRONTEND=noninteractive apt-get build-dep -y -qq "$ROOT" >/dev/null
+    fi
+}
+
+# Copies the working tree, as it is but without its builds, into DEST.
+copy_tree() {
+    mkdir -p "$1"
+    tar -C "$ROOT" --exclude=./build --exclude=./.git --exclude='./obj-*' -cf - . | tar -C "$1" -xf - "${@:2}"
+}
+
 # NETADMIN_CMAKE_ARGS adds options to every configure (CI: -DNETADMIN_WERROR=ON).
 configure_and_build() {
     local dir="$1"; shift
