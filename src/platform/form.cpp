@@ -1,6 +1,7 @@
 #include "platform/form.h"
 
 #include <algorithm>
+#include <iterator>
 #include <utility>
 #include <vector>
 
@@ -245,24 +246,16 @@ protected:
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->modifiers() & ~Qt::KeypadModifier)
             return false;
-        QAbstractSlider::SliderAction action;
-        switch (key->key()) {
-        case Qt::Key_Up:
-            action = QAbstractSlider::SliderSingleStepSub;
-            break;
-        case Qt::Key_Down:
-            action = QAbstractSlider::SliderSingleStepAdd;
-            break;
-        case Qt::Key_PageUp:
-            action = QAbstractSlider::SliderPageStepSub;
-            break;
-        case Qt::Key_PageDown:
-            action = QAbstractSlider::SliderPageStepAdd;
-            break;
-        default:
+        static constexpr std::pair<int, QAbstractSlider::SliderAction> kActions[] = {
+            {Qt::Key_Up, QAbstractSlider::SliderSingleStepSub},
+            {Qt::Key_Down, QAbstractSlider::SliderSingleStepAdd},
+            {Qt::Key_PageUp, QAbstractSlider::SliderPageStepSub},
+            {Qt::Key_PageDown, QAbstractSlider::SliderPageStepAdd}};
+        const auto* found = std::find_if(std::begin(kActions), std::end(kActions),
+                                         [key](const auto& entry) { return entry.first == key->key(); });
+        if (found == std::end(kActions))
             return false;
-        }
-        text_->verticalScrollBar()->triggerAction(action);
+        text_->verticalScrollBar()->triggerAction(found->second);
         return true;
     }
 
