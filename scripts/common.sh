@@ -34,10 +34,14 @@ install_build_deps() {
     fi
 }
 
-# Copies the working tree, as it is but without its builds, into DEST.
+# Copies the working tree, as it is but without its builds (a package build's
+# leftovers in debian/ among them), into DEST.
 copy_tree() {
     mkdir -p "$1"
-    tar -C "$ROOT" --exclude=./build --exclude=./.git --exclude='./obj-*' -cf - . | tar -C "$1" -xf - "${@:2}"
+    tar -C "$ROOT" --exclude=./build --exclude=./.git --exclude='./obj-*' --exclude=./debian/.debhelper \
+        --exclude=./debian/netadmin-quiz --exclude=./debian/tmp --exclude=./debian/files \
+        --exclude=./debian/debhelper-build-stamp --exclude='./debian/*.substvars' \
+        --exclude='./debian/*.debhelper.log' -cf - . | tar -C "$1" -xf - "${@:2}"
 }
 
 # NETADMIN_CMAKE_ARGS adds options to every configure (CI: -DNETADMIN_WERROR=ON).
