@@ -235,9 +235,15 @@ void QuestForm::show_answer()
     // The focus goes to Close, so Close carries the feedback for a screen reader.
     window.ui.Closeb->setAccessibleDescription(spoken(text));
     shell::center_form(window);
+    // NEXT still describes the question just answered; a screen reader that
+    // reads it as this window takes the focus back must not hear that again.
+    ui.NextButton->setAccessibleDescription(QString());
     window.ShowModal();
     theanswer.Unload();
-    focusStaysOnNext_ = false;  // it comes back from the answer window
+    // Where this window already has the focus back, the screen reader has
+    // read NEXT before the next question was put up: it is announced. Where
+    // not, NEXT is read with it when the window is activated.
+    focusStaysOnNext_ = isActiveWindow();
     ui.NextButton->setFocus();
 }
 
