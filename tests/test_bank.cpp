@@ -193,6 +193,13 @@ private slots:
         // WPA2-Personal sends no key; the passphrase-derived key is the PMK.
         QTest::newRow("no pre-shared key exchange")
             << false << any << u"(pre-shared key|PSK) exchange"_s << none;
+        // A list of the ways to route between VLANs must not read as the only ones.
+        QTest::newRow("inter-VLAN routing methods as examples")
+            << false << u"inter-VLAN routing|route traffic between VLANs"_s << none
+            << u"such as|for example|physical interface"_s;
+        // NAT rewrites them on the way.
+        QTest::newRow("addresses end to end only without NAT")
+            << false << u"end to end"_s << none << u"\\bNAT\\b"_s;
         // A term of some router systems that no standard defines.
         QTest::newRow("wildcard mask defined where asked")
             << true << u"wildcard"_s << none << u"\\bignores\\b|\\binverse\\b"_s;

@@ -241,7 +241,8 @@ const QuestionBlock kQuestions001To050 = {{
     // 17
     {.question_text = u"Which of the following are valid ways to route traffic between VLANs? (Choose all "
                       u"that apply)",
-     .explanation = u"Inter-VLAN routing needs a Layer 3 device with an interface in each VLAN: a router "
+     .explanation = u"Inter-VLAN routing needs a Layer 3 device with an interface in each VLAN, such as a "
+                    u"router with a separate physical interface on an access port in each VLAN, a router "
                     u"with one 802.1Q subinterface per VLAN on a trunk (router on a stick), or a Layer 3 "
                     u"switch with a routed VLAN interface per VLAN. The other measures route nothing.",
      .answer_type = u"multi_answer",
@@ -484,8 +485,9 @@ const QuestionBlock kQuestions001To050 = {{
                       u"A capture is taken on PC1's link as the frame leaves PC1.\r\n"
                       u"Which destination addresses does the captured frame carry?",
      .explanation = u"SRV is on another subnet, so PC1 addresses the IP packet to SRV but puts it in a "
-                    u"frame addressed to the MAC of its gateway, R1's interface 10.1.1.1. IP addresses "
-                    u"stay end to end; MAC addresses change at every hop.",
+                    u"frame addressed to the MAC of its gateway, R1's interface 10.1.1.1. Where no NAT is "
+                    u"on the path, the IP addresses stay the same end to end; the MAC addresses change at "
+                    u"every hop.",
      .answer_type = u"single_answer",
      .choices = {{
          {u"0", u"IP address of SRV, MAC address of SRV"},

@@ -223,8 +223,9 @@ const QuestionBlock kQuestions051To100 = {{
                       u"address 00:1A:2B:3C:4D:5E?",
      .explanation = u"The MAC is split into 001a2b and 3c4d5e, fffe is inserted between the halves, "
                     u"and the universal/local bit (0x02 of the first byte) is inverted, so 00 becomes "
-                    u"02. Hosts no longer form addresses this way by default: RFC 8064 recommends "
-                    u"stable opaque IDs (RFC 7217), which do not reveal the MAC.",
+                    u"02. RFC 8064 recommends that hosts use stable opaque IDs (RFC 7217) by default "
+                    u"instead, which do not reveal the MAC, but many systems and most routers still form "
+                    u"modified EUI-64 IDs, for link-local addresses especially.",
      .answer_type = u"single_answer",
      .choices = {{
          {u"1", u"021a:2bff:fe3c:4d5e"},

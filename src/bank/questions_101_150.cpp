@@ -350,8 +350,11 @@ const QuestionBlock kQuestions101To150 = {{
     // 125
     {.question_text = u"Which of the following must agree for two OSPF routers on a shared Ethernet segment "
                       u"to become neighbors? (Check all that apply)",
-     .explanation = u"Hellos must carry the same area ID, hello and dead intervals, subnet mask and "
-                    u"authentication; priorities may differ, and router IDs must be unique, not equal.",
+     .explanation = u"Hellos must agree on the area ID, the hello and dead intervals, the network mask "
+                    u"(not checked on point-to-point and virtual links), the authentication and the "
+                    u"area's stub flag, the E-bit in the Options field (RFC 2328 8.2, 10.5); priorities may "
+                    u"differ, and router IDs must be unique, not equal. An MTU mismatch lets Hellos pass but leaves "
+                    u"the neighbors stuck in ExStart or Exchange.",
      .answer_type = u"multi_answer",
      .choices = {{
          {u"1", u"The area ID of the shared link"},
@@ -365,7 +368,8 @@ const QuestionBlock kQuestions101To150 = {{
     {.question_text = u"Which form of NAT permanently maps one inside private address to one public address, "
                       u"so outside hosts can reach that inside host?",
      .explanation = u"Static NAT is a fixed one-to-one mapping that works in both directions, as a public "
-                    u"server needs; dynamic NAT and PAT create entries only when inside hosts send traffic.",
+                    u"server needs. Dynamic NAT and dynamic PAT create entries only when inside hosts send "
+                    u"traffic; static PAT (port forwarding) opens only chosen ports of a shared address.",
      .answer_type = u"single_answer",
      .choices = {{
          {u"0", u"Port address translation (PAT, also called NAPT)"},

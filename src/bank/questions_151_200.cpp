@@ -555,8 +555,9 @@ const QuestionBlock kQuestions151To200 = {{
                       u"Both virtual NICs connect to the same internal virtual switch, which has no uplink "
                       u"to a physical NIC.\r\n"
                       u"The VMs are in the same subnet; how do frames travel between them?",
-     .explanation = u"A virtual switch is a software Layer 2 switch in the hypervisor: it learns the MAC "
-                    u"addresses of the attached virtual NICs and forwards frames between them in memory.\r\n"
+     .explanation = u"A virtual switch is a software Layer 2 switch in the hypervisor: it knows the MAC "
+                    u"addresses of the attached virtual NICs from their configuration, or learns them from "
+                    u"traffic, and forwards frames between them in memory.\r\n"
                     u"Two VMs in one subnet on one virtual switch need no physical NIC, uplink or router; "
                     u"an uplink is needed only to reach the physical network.",
      .answer_type = u"single_answer",
