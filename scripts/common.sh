@@ -13,6 +13,12 @@ as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
 
+# apt-get as root, waiting for another apt or dpkg run to finish rather than
+# failing on its lock.
+apt_get() {
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=900 "$@"
+}
+
 install_deps() {
     local missing=()
     for pkg in "${DEPS[@]}"; do
@@ -20,8 +26,8 @@ install_deps() {
     done
     if [ ${#missing[@]} -gt 0 ]; then
         echo "Installing missing packages: ${missing[*]}"
-        as_root apt-get update -qq
-        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+        apt_get update -qq
+        apt_get install -y -qq --no-install-recommends "${missing[@]}"
     fi
 }
 
@@ -29,8 +35,8 @@ install_deps() {
 install_build_deps() {
     if ! (cd "$ROOT" && dpkg-checkbuilddeps 2>/dev/null); then
         echo "Installing the build dependencies named in debian/control"
-        as_root apt-get update -qq
-        as_root env DEBIAN_FRONTEND=noninteractive apt-get build-dep -y -qq "$ROOT" >/dev/null
+        apt_get update -qq
+        apt_get build-dep -y -qq "$ROOT" >/dev/null
     fi
 }
 
