@@ -1,7 +1,6 @@
 // Quizzes played through the real windows, from the options to the result;
 // the clue, diagrams and exhibits with real files in a fresh working folder,
 // some missing, strange, damaged or huge; and a random user.
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -724,12 +723,13 @@ private slots:
         QVERIFY(f.open(QIODevice::WriteOnly) && f.resize(platform::kMaxTextFileBytes + 1));
         f.close();
         QVERIFY(QDir().mkdir(u"mypic.gif"_s));  // names of no regular file are ignored
-        QCOMPARE(::mkfifo("cool.txt", 0600), 0);
-        startWith({u"mypic.gif"_s, u"missing.png"_s}, {u"/proc/self/mem"_s, u"huge.txt"_s, u"cool.txt"_s});
+        QVERIFY(testing::makeNonRegularFile(u"cool.txt"_s));
+        const testing::UnreadableFile unreadable;
+        startWith({u"mypic.gif"_s, u"missing.png"_s}, {unreadable.name(), u"huge.txt"_s, u"cool.txt"_s});
         click(q().diagrambutton(1)), click(q().diagrambutton(2)), click(q().exhibitbutton(3));
         QVERIFY(!Diagram.isLoaded() && !Exhibit.isLoaded() && harness->messages.empty());
         click(q().exhibitbutton(1));  // a regular file whose reading fails
-        verifyMessage(u"/proc/self/mem"_s, u"Exhibit"_s);
+        verifyMessage(unreadable.name(), u"Exhibit"_s);
         harness->messages.clear();
         click(q().exhibitbutton(2));
         verifyMessage(u"huge.txt"_s, u"Exhibit"_s, u"64 MiB"_s);

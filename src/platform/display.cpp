@@ -8,6 +8,10 @@
 #include <QRegularExpression>
 #include <QScreen>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace platform {
 
 namespace {
@@ -24,6 +28,42 @@ std::vector<Held> held;
 QStringList platformsTried, platformsMissing;
 QtMessageHandler previous = nullptr;
 
+#ifdef Q_OS_WIN
+constexpr char kDefaultPlatform[] = "windows";
+constexpr char kAdvice[] = "Start it from the Windows desktop.";
+
+// A Windows desktop program has no console of its own: --help and
+// --version, typed in a console, are written to that console.
+void attachParentConsole()
+{
+    if (::GetStdHandle(STD_OUTPUT_HANDLE) == nullptr && ::AttachConsole(ATTACH_PARENT_PROCESS))
+        std::freopen("CONOUT$", "w", stdout);
+}
+
+// Started from the desktop, it has nowhere to write either: the system's
+// own message box tells the user instead.
+void tellUser(const QString& line)
+{
+    std::fprintf(stderr, "%s\n", qPrintable(line));
+    std::fflush(stderr);
+    if (::GetStdHandle(STD_ERROR_HANDLE) == nullptr)
+        ::MessageBoxW(nullptr, reinterpret_cast<const wchar_t*>(line.utf16()), L"netadmin-quiz",
+                      MB_OK | MB_ICONERROR);
+}
+#else
+constexpr char kDefaultPlatform[] = "xcb";
+constexpr char kAdvice[] =
+    "Start it from a desktop session, or under a virtual display: xvfb-run -a netadmin-quiz";
+
+void attachParentConsole() {}
+
+void tellUser(const QString& line)
+{
+    std::fprintf(stderr, "%s\n", qPrintable(line));
+    std::fflush(stderr);
+}
+#endif
+
 QString display(const QString& platform)
 {
     const QString x11 = qEnvironmentVariable("DISPLAY"), wayland = qEnvironmentVariable("WAYLAND_DISPLAY");
@@ -33,6 +73,8 @@ QString display(const QString& platform)
     else if (platform == u"xcb")
         name = wayland.isEmpty() ? QStringLiteral("a display: neither DISPLAY nor WAYLAND_DISPLAY is set")
                                  : QStringLiteral("an X display: DISPLAY is not set");
+    else if (platform == u"windows")
+        name = QStringLiteral("the Windows desktop");
     else if (platform.startsWith(u"wayland"))
         name = QStringLiteral("the Wayland display %1")
                    .arg(wayland.isEmpty() ? QStringLiteral("wayland-0") : wayland);
@@ -48,16 +90,14 @@ QString display(const QString& platform)
     QStringList tried = platformsTried;
     if (tried.isEmpty()) {
         const QString asked = qEnvironmentVariable("QT_QPA_PLATFORM");
-        tried = asked.isEmpty() ? QStringList{QStringLiteral("xcb")} : asked.split(u';', Qt::SkipEmptyParts);
+        tried = asked.isEmpty() ? QStringList{QString::fromLatin1(kDefaultPlatform)}
+                                : asked.split(u';', Qt::SkipEmptyParts);
     }
     QStringList displays;
     for (const QString& platform : tried)
         displays << display(platform.section(u':', 0, 0));
-    std::fprintf(stderr,
-                 "netadmin-quiz: cannot open %s. Start it from a desktop session, or under a virtual "
-                 "display: xvfb-run -a netadmin-quiz\n",
-                 qPrintable(displays.join(QStringLiteral(", nor "))));
-    std::fflush(stderr);
+    tellUser(QStringLiteral("netadmin-quiz: cannot open %1. %2")
+                 .arg(displays.join(QStringLiteral(", nor ")), QString::fromLatin1(kAdvice)));
     std::_Exit(2);
 }
 
@@ -83,6 +123,8 @@ void answerInformationOptions(int argc, char** argv)
 {
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
+        if (argument == "--version" || argument == "--help")
+            attachParentConsole();
         if (argument == "--version")
             std::fputs("netadmin-quiz " NETADMIN_VERSION "\n", stdout);
         else if (argument == "--help")

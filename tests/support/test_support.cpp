@@ -15,6 +15,15 @@
 #include "shell/welcome.h"
 #include "state/quiz_state.h"
 
+#include <QDir>
+#include <QFile>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
+#include <sys/stat.h>
+#endif
+
 namespace testing {
 
 ProgramHarness::ProgramHarness(unsigned seed)
@@ -144,5 +153,34 @@ void pressCorrectChoices()
         if (!quest->QChoice(i)->isHidden() && state::current_question.choice_correct[i] == 1)
             click(quest->QChoice(i));
 }
+
+#ifdef Q_OS_WIN
+bool makeNonRegularFile(const QString& name)
+{
+    return QDir().mkdir(name);
+}
+
+UnreadableFile::UnreadableFile()
+    : name_(QDir::current().absoluteFilePath(u"locked.txt"_s)),
+      handle_(::CreateFileW(reinterpret_cast<const wchar_t*>(name_.utf16()), GENERIC_READ | GENERIC_WRITE, 0,
+                            nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr))
+{
+}
+
+UnreadableFile::~UnreadableFile()
+{
+    ::CloseHandle(handle_);
+    QFile::remove(name_);
+}
+#else
+bool makeNonRegularFile(const QString& name)
+{
+    return ::mkfifo(QFile::encodeName(name).constData(), 0600) == 0;
+}
+
+UnreadableFile::UnreadableFile() : name_(u"/proc/self/mem"_s) {}
+
+UnreadableFile::~UnreadableFile() = default;
+#endif
 
 }  // namespace testing

@@ -97,4 +97,25 @@ void putQuestion(int slot, const QString& type, const QStringList& choices, cons
 // Presses the shown choices the question on screen marks correct.
 void pressCorrectChoices();
 
+// File-system entries that the program must refuse or survive, made the
+// host's way. A name that is no regular file and that a read would block on:
+// a FIFO; on Windows, which has none, a folder.
+bool makeNonRegularFile(const QString& name);
+
+// While it lives, `name()` is a regular file that cannot be read: Linux's
+// memory file of the process, or on Windows a file held by another handle
+// that shares nothing.
+class UnreadableFile {
+public:
+    UnreadableFile();
+    ~UnreadableFile();
+    UnreadableFile(const UnreadableFile&) = delete;
+    UnreadableFile& operator=(const UnreadableFile&) = delete;
+    QString name() const { return name_; }
+
+private:
+    QString name_;
+    void* handle_ = nullptr;
+};
+
 }  // namespace testing
