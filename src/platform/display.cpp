@@ -40,6 +40,16 @@ void attachParentConsole()
         std::freopen("CONOUT$", "w", stdout);
 }
 
+// Windows' own text renderer, DirectWrite (Qt's default from 6.8 on), rather
+// than the older GDI one, which draws some narrow letters of small text not
+// at all under Wine and scales bitmap fonts coarsely. A platform named by
+// the user is left as it is.
+void chooseTextRenderer()
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "windows:fontengine=directwrite");
+}
+
 // Started from the desktop, it has nowhere to write either: the system's
 // own message box tells the user instead.
 void tellUser(const QString& line)
@@ -56,6 +66,8 @@ constexpr char kAdvice[] =
     "Start it from a desktop session, or under a virtual display: xvfb-run -a netadmin-quiz";
 
 void attachParentConsole() {}
+
+void chooseTextRenderer() {}
 
 void tellUser(const QString& line)
 {
@@ -153,6 +165,7 @@ void answerInformationOptions(int argc, char** argv)
 std::unique_ptr<QApplication> openApplication(int& argc, char** argv)
 {
     answerInformationOptions(argc, argv);
+    chooseTextRenderer();
     previous = qInstallMessageHandler(whileStarting);
     auto app = std::make_unique<QApplication>(argc, argv);
     if (!QGuiApplication::primaryScreen())

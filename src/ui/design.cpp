@@ -240,7 +240,10 @@ void installFonts()
 {
     const QStringList sans{QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
                            QStringLiteral("DejaVu Sans")};
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), sans);
+    // Windows keeps MS Sans Serif as a bitmap font, which its modern text
+    // renderer does not draw; its outline twin stands in there.
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               QStringList{QStringLiteral("Microsoft Sans Serif")} + sans);
     QFont::insertSubstitutions(QStringLiteral("Arial"), sans);
     QFont::insertSubstitutions(
         QStringLiteral("Courier New"),
