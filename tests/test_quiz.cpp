@@ -615,6 +615,7 @@ private slots:
         QTest::newRow("gif") << u"mypic.gif"_s << kTinyGif << QSize(1, 1);
         QTest::newRow("jpeg") << u"mypic.jpg"_s << encoded(QSize(40, 30), "JPEG") << QSize(40, 30);
         QTest::newRow("png named jpg") << u"png.jpg"_s << encoded(QSize(5, 4), "PNG") << QSize(5, 4);
+        QTest::newRow("a name beyond ASCII") << u"\u00dcbersicht \u56fe.gif"_s << kTinyGif << QSize(1, 1);
         QTest::newRow("corrupt gif") << u"bad.gif"_s << QByteArray("GIF89a\x03\x00\x02\x00garbage", 16)
                                      << QSize();
         QTest::newRow("truncated jpeg") << u"half.jpg"_s << jpeg.left(jpeg.size() / 2) << QSize();
