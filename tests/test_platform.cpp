@@ -13,6 +13,10 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 #include "platform/display.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
@@ -226,6 +230,14 @@ private slots:
         QTest::newRow("no screen") << QByteArray("exit")
                                    << QStringList{u"QT_QPA_PLATFORM=linuxfb:fb=/nonexistent"_s} << 2
                                    << cannot + u"a screen through the \"linuxfb\" platform"_s;
+#ifdef Q_OS_WIN
+        // Wine without an X display: a desktop that can show no window.
+        const auto wine = ::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "wine_get_version");
+        if (wine && qEnvironmentVariableIsEmpty("DISPLAY"))
+            QTest::newRow("a desktop that shows nothing")
+                << QByteArray("exit") << QStringList{u"QT_QPA_PLATFORM="_s} << 2
+                << cannot + u"the Windows desktop."_s;
+#endif
         const QString version = QRegularExpression::anchoredPattern(
             QRegularExpression::escape(u"netadmin-quiz "_s + QStringLiteral(NETADMIN_VERSION) + u'\n'));
         QTest::newRow("--version") << QByteArray("--version") << noDisplay << 0 << version;

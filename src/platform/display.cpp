@@ -50,6 +50,25 @@ void chooseTextRenderer()
         qputenv("QT_QPA_PLATFORM", "windows:fontengine=directwrite");
 }
 
+// Whether the desktop can show windows: the process's window station is the
+// interactive one (a service's is not), and a window can be made at all
+// (Wine without an X display cannot). Qt would go on with no window.
+bool desktopUsable()
+{
+    if (QGuiApplication::platformName() != u"windows")
+        return true;  // another platform, offscreen for one, said so already
+    USEROBJECTFLAGS flags{};
+    if (::GetUserObjectInformationW(::GetProcessWindowStation(), UOI_FLAGS, &flags, sizeof flags, nullptr) &&
+        !(flags.dwFlags & WSF_VISIBLE))
+        return false;
+    const HWND probe = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                                         ::GetModuleHandleW(nullptr), nullptr);
+    if (!probe)
+        return false;
+    ::DestroyWindow(probe);
+    return true;
+}
+
 // Started from the desktop, it has nowhere to write either: the system's
 // own message box tells the user instead.
 void tellUser(const QString& line)
@@ -68,6 +87,11 @@ constexpr char kAdvice[] =
 void attachParentConsole() {}
 
 void chooseTextRenderer() {}
+
+bool desktopUsable()
+{
+    return true;  // Qt has found a screen: the display answers
+}
 
 void tellUser(const QString& line)
 {
@@ -168,7 +192,7 @@ std::unique_ptr<QApplication> openApplication(int& argc, char** argv)
     chooseTextRenderer();
     previous = qInstallMessageHandler(whileStarting);
     auto app = std::make_unique<QApplication>(argc, argv);
-    if (!QGuiApplication::primaryScreen())
+    if (!QGuiApplication::primaryScreen() || !desktopUsable())
         cannotOpen();
     qInstallMessageHandler(previous);
     for (const Held& h : held)
