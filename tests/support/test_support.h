@@ -57,6 +57,13 @@ protected slots:
     void cleanup();
 };
 
+// The columns of a data-driven test: columns<QString, int>("name", "count").
+template <class... T, class... Name>
+void columns(Name... names)
+{
+    (QTest::addColumn<T>(names), ...);
+}
+
 // A control of a window by object name; a missing one ends the test program.
 template <class T = QWidget>
 T* control(QWidget* window, const QString& name)
