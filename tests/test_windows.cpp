@@ -368,33 +368,24 @@ private slots:
     {
         testing::columns<QString, QString, QSize, bool, bool, QString>("window", "caption", "client", "icon",
                                                                        "boxes", "fonts");
-        const char* sans = "=MS Sans Serif 8.25";
-        QTest::newRow("Welcome")
-            << "Welcome"
-            << "Network Admin Quiz 1.0" << QSize(613, 403) << true << false
-            << u"Welcome%1;test_description=Arial 8.25;test_name=MS Sans Serif 18 bold"_s.arg(sans);
-        QTest::newRow("pick_a_quiz") << "pick_a_quiz"
-                                     << "Start the QUIZ" << QSize(494, 197) << true << true
-                                     << u"pick_a_quiz%1;which_quiz_4=MS Sans Serif 12 bold"_s.arg(sans);
-        QTest::newRow("quest") << "quest"
-                               << "Network Admin Quiz" << QSize(629, 423) << true << true
-                               << u"quest%1;abox_1=MS Sans Serif 9.75;question_number=MS Sans Serif 13.5;"
-                                  "QChoice_1=MS Sans Serif 12 bold;NextButton=MS Sans Serif 8.25 bold"_s.arg(
-                                      sans);
-        QTest::newRow("theanswer") << "theanswer"
-                                   << "The Answer" << QSize(580, 392) << false << true
-                                   << u"theanswer=Courier New 8.25;Text1=Courier New 9;Closeb%1"_s.arg(sans);
-        QTest::newRow("Diagram") << "Diagram"
-                                 << "Diagram" << QSize(582, 373) << false << true << u"Diagram%1"_s.arg(sans);
-        QTest::newRow("Exhibit") << "Exhibit"
-                                 << "Exhibit" << QSize(585, 318) << false << true
-                                 << u"Exhibit%1;Text1%1"_s.arg(sans);
-        QTest::newRow("About1") << "About1"
-                                << "About" << QSize(312, 229) << false << false
-                                << u"About1%1;Text2=Courier New 8.25"_s.arg(sans);
-        QTest::newRow("choosetest") << "choosetest"
-                                    << "Select Testing Database" << QSize(312, 213) << false << true
-                                    << u"choosetest%1"_s.arg(sans);
+        const auto row = [](const char* w, const char* caption, QSize client, bool icon, bool boxes,
+                            const char* fonts) {  // the window's font first, then name=font
+            QTest::newRow(w) << w << caption << client << icon << boxes
+                             << QString::fromLatin1(w) + u'=' + fonts;
+        };
+        row("Welcome", "Network Admin Quiz 1.0", {613, 403}, true, false,
+            "MS Sans Serif 8.25;test_description=Arial 8.25;test_name=MS Sans Serif 18 bold");
+        row("pick_a_quiz", "Start the QUIZ", {494, 197}, true, true,
+            "MS Sans Serif 8.25;which_quiz_4=MS Sans Serif 12 bold");
+        row("quest", "Network Admin Quiz", {629, 423}, true, true,
+            "MS Sans Serif 8.25;abox_1=MS Sans Serif 9.75;question_number=MS Sans Serif 13.5;"
+            "QChoice_1=MS Sans Serif 12 bold;NextButton=MS Sans Serif 8.25 bold");
+        row("theanswer", "The Answer", {580, 392}, false, true,
+            "Courier New 8.25;Text1=Courier New 9;Closeb=MS Sans Serif 8.25");
+        row("Diagram", "Diagram", {582, 373}, false, true, "MS Sans Serif 8.25");
+        row("Exhibit", "Exhibit", {585, 318}, false, true, "MS Sans Serif 8.25;Text1=MS Sans Serif 8.25");
+        row("About1", "About", {312, 229}, false, false, "MS Sans Serif 8.25;Text2=Courier New 8.25");
+        row("choosetest", "Select Testing Database", {312, 213}, false, true, "MS Sans Serif 8.25");
     }
     void windowsAsDesigned()
     {
@@ -416,10 +407,8 @@ private slots:
         for (const QString& designed : fonts.split(u';')) {
             const QString name = designed.section(u'=', 0, 0);
             const QFont f = fontsIn(w).value(name);
-            QCOMPARE(u"%1=%2 %3%4"_s.arg(name, f.family())
-                         .arg(f.pointSizeF())
-                         .arg(f.bold() ? u" bold"_s : QString()),
-                     designed);
+            const QString bold = f.bold() ? u" bold"_s : QString();
+            QCOMPARE(name + u'=' + f.family() + u' ' + QString::number(f.pointSizeF()) + bold, designed);
         }
         for (const QLabel* label : w->findChildren<QLabel*>()) {
             if (const QString source = label->property("picture").toString(); !source.isEmpty()) {
@@ -432,9 +421,9 @@ private slots:
 
     // Tab and Shift+Tab take the focus through each window's controls in the
     // design's order, skipping the answer boxes and whatever takes no focus;
-    // a text box that hands the focus on (the question, a window's text) is a
-    // stop all the same. Each control that takes the focus has a name a
-    // screen reader can say.
+    // a text box that hands the focus on to a button (the question, a
+    // window's text) is a stop all the same. Each control that takes the
+    // focus has a name a screen reader can say.
     void tabOrder_data()
     {
         QTest::addColumn<QString>("window");
@@ -476,6 +465,8 @@ private slots:
                 log.names.clear();
                 QTest::keyClick(from, Qt::Key_Tab, forward ? Qt::NoModifier : Qt::ShiftModifier);
                 walked << log.names.value(0, from->objectName());  // where Tab stopped, before any hand-on
+                QVERIFY(
+                    qobject_cast<QAbstractButton*>(QApplication::focusWidget()));  // a text box hands it on
             }
             QCOMPARE(walked, designed);
         }
@@ -488,15 +479,10 @@ private slots:
 
     void resizerKeepsProportions_data()
     {
-        testing::columns<QString, QString>("window", "name");
-        QTest::newRow("quest.Q1") << "quest"
-                                  << "Q1";
-        QTest::newRow("pick_a_quiz.which_quiz_4") << "pick_a_quiz"
-                                                  << "which_quiz_4";
-        QTest::newRow("Diagram.Image1") << "Diagram"
-                                        << "Image1";
-        QTest::newRow("theanswer.Closeb, not resized") << "theanswer"
-                                                       << "Closeb";
+        testing::columns<QString, QString>("window", "name");  // the answer window is not resized
+        for (const char* row : {"quest.Q1", "pick_a_quiz.which_quiz_4", "Diagram.Image1", "theanswer.Closeb"})
+            QTest::newRow(row) << QString::fromLatin1(row).section(u'.', 0, 0)
+                               << QString::fromLatin1(row).section(u'.', 1);
     }
     void resizerKeepsProportions()
     {
