@@ -118,10 +118,8 @@ private slots:
             QVERIFY2(std::abs(count - 2000) < 250, qPrintable(QString::number(count)));
     }
 
-    void textAndFiles()
+    void regularFiles()
     {
-        QCOMPARE(platform::Trim(u"  a b  "_s) + platform::Trim(u"    "_s), u"a b"_s);
-        QCOMPARE(platform::Trim(u"\tx \r\n"_s), u"\tx \r\n"_s);  // only spaces go
         QTemporaryDir dir;
         const QString file = dir.filePath(u"a.txt"_s), fifo = dir.filePath(u"pipe"_s);
         QFile f(file);
@@ -161,8 +159,7 @@ private slots:
     // font is high), and as its text needs.
     void messageBoxesShowTheirWholeTitle_data()
     {
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("text");
+        testing::columns<QString, QString>("title", "text");
         QTest::newRow("the result") << u"Test Complete!"_s
                                     << u"You have completed the test\n\nPercent Right = 0%"_s;
         QTest::newRow("a long title") << u"A title far longer than the text of its box"_s << u"x"_s;
@@ -193,42 +190,37 @@ private slots:
     // --version are answered without one.
     void whatEndsTheProcess_data()
     {
-        QTest::addColumn<QByteArray>("mode");  // what the child does, or (-...) the program's arguments
-        QTest::addColumn<QStringList>("environment");  // "NAME=" unsets NAME
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("output");
-        QTest::newRow("overflow") << QByteArray("overflow") << QStringList() << 1
-                                  << u"box|netadmin-quiz|Run-time error '6'://Overflow"_s;
-        QTest::newRow("bounds") << QByteArray("bounds") << QStringList() << 1
-                                << u"box|netadmin-quiz|Run-time error '9'://Subscript out of range"_s;
-        QTest::newRow("exit") << QByteArray("exit") << QStringList() << 0 << u"exec returned|0"_s;
-        const QString cannot = u"netadmin-quiz: cannot open "_s;
-        const QStringList noDisplay{u"QT_QPA_PLATFORM="_s, u"DISPLAY="_s, u"WAYLAND_DISPLAY="_s};
-        QTest::newRow("stale X display") << QByteArray("exit") << noDisplay + QStringList{u"DISPLAY=:987"_s}
-                                         << 2 << cannot + u"the X display :987."_s;
-        QTest::newRow("X11, no DISPLAY")
-            << QByteArray("exit") << noDisplay + QStringList{u"QT_QPA_PLATFORM=xcb"_s} << 2
-            << cannot + u"a display: neither DISPLAY nor WAYLAND_DISPLAY is set."_s;
-        QTest::newRow("Wayland, no compositor")
-            << QByteArray("exit") << noDisplay + QStringList{u"QT_QPA_PLATFORM=wayland"_s} << 2
-            << cannot +
-                   u"the Wayland display wayland-0"_s;  // whether Qt's Wayland plugin is installed or not
-        QTest::newRow("no screen") << QByteArray("exit")
-                                   << QStringList{u"QT_QPA_PLATFORM=linuxfb:fb=/nonexistent"_s} << 2
-                                   << cannot + u"a screen through the \"linuxfb\" platform."_s;
-        const QString version = QRegularExpression::anchoredPattern(
-            QRegularExpression::escape(u"netadmin-quiz "_s + QStringLiteral(NETADMIN_VERSION) + u'\n'));
-        QTest::newRow("--version") << QByteArray("--version") << noDisplay << 0 << version;
-        QTest::newRow("--help after a Qt option")
-            << QByteArray("-reverse --help") << noDisplay << 0
-            << u"^Usage: netadmin-quiz .*--help.*--version.*-platform"_s;
-        QTest::newRow("any other argument is Qt's")
-            << QByteArray("--frobnicate") << noDisplay << 2 << cannot + u"a display: neither"_s;
+        // mode: what the child does, or (-...) the program's arguments;
+        // environment: NAME=VALUE, or NAME= to unset NAME.
+        testing::columns<QByteArray, QString, int, QString>("mode", "environment", "status", "output");
+        const auto row = [](const char* tag, const char* mode, const QString& environment, int status,
+                            const QString& output) {
+            QTest::newRow(tag) << QByteArray(mode) << environment << status << output;
+        };
+        row("overflow", "overflow", {}, 1, u"box|netadmin-quiz|Run-time error '6'://Overflow"_s);
+        row("bounds", "bounds", {}, 1, u"box|netadmin-quiz|Run-time error '9'://Subscript out of range"_s);
+        row("exit", "exit", {}, 0, u"exec returned|0"_s);
+        const QString none = u"QT_QPA_PLATFORM= DISPLAY= WAYLAND_DISPLAY= "_s,
+                      cannot = u"netadmin-quiz: cannot open "_s;
+        row("stale X display", "exit", none + u"DISPLAY=:987"_s, 2, cannot + u"the X display :987."_s);
+        row("X11, no DISPLAY", "exit", none + u"QT_QPA_PLATFORM=xcb"_s, 2,
+            cannot + u"a display: neither DISPLAY nor WAYLAND_DISPLAY is set."_s);
+        // Whether Qt's Wayland plugin is installed or not:
+        row("Wayland, no compositor", "exit", none + u"QT_QPA_PLATFORM=wayland"_s, 2,
+            cannot + u"the Wayland display wayland-0"_s);
+        row("no screen", "exit", u"QT_QPA_PLATFORM=linuxfb:fb=/nonexistent"_s, 2,
+            cannot + u"a screen through the \"linuxfb\" platform."_s);
+        row("--version", "--version", none, 0,
+            QRegularExpression::anchoredPattern(
+                QRegularExpression::escape(u"netadmin-quiz "_s + QStringLiteral(NETADMIN_VERSION) + u'\n')));
+        row("--help after a Qt option", "-reverse --help", none, 0,
+            u"^Usage: netadmin-quiz .*--help.*--version.*-platform"_s);
+        row("any other argument is Qt's", "--frobnicate", none, 2, cannot + u"a display: neither"_s);
     }
     void whatEndsTheProcess()
     {
         QFETCH(QByteArray, mode);
-        QFETCH(QStringList, environment);
+        QFETCH(QString, environment);
         QFETCH(int, status);
         QFETCH(QString, output);
         QTemporaryDir runtime;  // a Wayland client library complains of a missing one
@@ -236,7 +228,7 @@ private slots:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(u"NETADMIN_CHILD"_s, QString::fromLatin1(mode));
         env.insert(u"XDG_RUNTIME_DIR"_s, runtime.path());
-        for (const QString& setting : environment) {
+        for (const QString& setting : environment.split(u' ', Qt::SkipEmptyParts)) {
             const QString name = setting.section(u'=', 0, 0), value = setting.section(u'=', 1);
             value.isEmpty() ? env.remove(name) : env.insert(name, value);
         }
@@ -244,10 +236,8 @@ private slots:
         const bool program = mode.startsWith('-');
         const bool answers = program && status == 0;  // on standard output alone
         child.setProcessChannelMode(answers ? QProcess::SeparateChannels : QProcess::MergedChannels);
-        if (program)
-            child.start(QStringLiteral(NETADMIN_PROGRAM), QString::fromLatin1(mode).split(u' '));
-        else
-            child.start(QCoreApplication::applicationFilePath(), {});
+        child.start(program ? QStringLiteral(NETADMIN_PROGRAM) : QCoreApplication::applicationFilePath(),
+                    program ? QString::fromLatin1(mode).split(u' ') : QStringList());
         QVERIFY(child.waitForFinished(60000));
         const QString out = QString::fromLocal8Bit(child.readAllStandardOutput());
         QCOMPARE(child.exitStatus(), QProcess::NormalExit);
