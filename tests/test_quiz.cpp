@@ -115,6 +115,9 @@ QByteArray iconFile(std::initializer_list<std::pair<int, int>> images, bool curs
     return directory + data;
 }
 
+// An explanation longer than the answer window shows.
+const QString kLongText = QStringList(80, u"Because."_s).join(u"\r\n"_s);
+
 const QByteArray kTinyGif = QByteArray::fromHex(  // 1 x 1, white
     "47494638396101000100800000ffffff00000021f90401000000002c00000000010001000002024401003b");
 const QByteArray kGifBomb = QByteArray::fromHex(  // declares 30000 x 30000 in a few bytes
@@ -309,7 +312,8 @@ private slots:
     void answers_data()
     {
         testing::columns<bool, QString, bool>("typing", "input", "right");
-        // Choices p to t and one of spaces, q and s correct: the letters pressed in turn, F the hidden sixth.
+        // Choices p to t and one of spaces, q and s correct: the letters pressed in
+        // turn, F the hidden sixth; a small letter is Alt and the letter.
         const auto press = [](const char* tag, const char* letters, bool right) {
             QTest::newRow(tag) << false << letters << right;
         };
@@ -319,6 +323,7 @@ private slots:
         press("none", "", false);
         press("D twice and B", "DDB", false);  // a second click releases D
         press("B, D and a hidden one", "BDF", true);
+        press("Alt+B, Alt+D, and Alt+F finding no choice", "bdf", true);
         // Typed, \n as Enter and \v as Shift+Enter, against the choices below.
         const auto type = [](const char* tag, const QString& text, bool right) {
             QTest::newRow(tag) << true << text << right;
@@ -365,16 +370,22 @@ private slots:
                                                    : u" Please Select the correct answer(s)"_s);
         QCOMPARE(accessible(q().ui.NextButton),
                  u"Question 1: Question of slot 1 second line "_s + q().ui.Directions->text().trimmed());
+        QVERIFY(QTest::qWaitForWindowActive(quest.instance()));
         if (typing)
             click(q().abox(1)->viewport());
         for (QChar c : input) {
-            if (!typing)
+            if (!typing && c.isLower()) {  // the focus stays on NEXT
+                QTest::keyClick(&q(), Qt::Key(c.toUpper().unicode()), Qt::AltModifier);
+                QVERIFY(q().ui.NextButton->hasFocus());
+            } else if (!typing) {
                 c == u'F' ? q().QChoice(6)->setPressed(true) : click(q().QChoice(c.unicode() - u'A' + 1));
-            else if (c == u'\n' || c == u'\v')
+            } else if (c == u'\n' || c == u'\v') {
                 QTest::keyClick(q().abox(1), Qt::Key_Return, c == u'\v' ? Qt::ShiftModifier : Qt::NoModifier);
-            else
+            } else {
                 QTest::keyClicks(q().abox(1), c);
+            }
         }
+        QCOMPARE(q().QChoice(6)->pressed(), !typing && input.contains(u'F'));
         next();
         QCOMPARE(int(state::verdict), right ? 1 : 99);
         QCOMPARE(q().ui.score->text() + q().ui.Percent_Right->text(), right ? u"1/1100%"_s : u"0/10%"_s);
@@ -413,61 +424,52 @@ private slots:
                  "Percent Right = 100%\n\nCongratulations, try a different test"_s);
     }
 
-    void feedbackTexts_data()
+    // The answer window gives the verdict, the correct answer, the question
+    // and its choices, the explanation and the note, and the same on Close
+    // for a screen reader. The explanation is read by keyboard, the focus
+    // staying on Close; the second click of a double-click on NEXT, landing
+    // on Close, is let go, a later click is not, nor is the keyboard ever.
+    void answerWindow_data()
     {
-        QTest::addColumn<QString>("type");
-        QTest::addColumn<bool>("right");
-        QTest::addColumn<QString>("text");
-        const QString question = u"Question of slot 1\r\nsecond line"_s, end = u"\r\n\r\nBecause.\r\nnote"_s;
-        const QString choices = u"\r\nA.)  alpha\r\nB.)  beta\r\nC.)  gamma"_s;
+        testing::columns<QString, bool, QString>("type", "right", "text");
+        const QString question = u"Question of slot 1\r\nsecond line"_s;
+        const QString choices = u"\r\nA.)  alpha\r\nB.)  beta\r\nC.)  gamma"_s,
+                      end = u"\r\n\r\n"_s + kLongText + u"\r\nnote"_s;
         QTest::newRow("right") << u"multi_answer"_s << true
                                << u"Great Job.\r\nThe answer(s):  A C\r\n\r\n"_s + question + choices + end;
         QTest::newRow("wrong") << u"multi_answer"_s << false
                                << u"Incorrect.\r\nThe correct answer(s):  A C\r\n\r\n"_s + question +
                                       choices + end;
-        QTest::newRow("typed") << u"fill"_s << false
-                               << u"Incorrect.\r\nThe correct answer(s): alpha\r\n\r\n"_s + question + end;
+        QTest::newRow("typed, closed by keyboard")
+            << u"fill"_s << false << u"Incorrect.\r\nThe correct answer(s): alpha\r\n\r\n"_s + question + end;
     }
-    void feedbackTexts()
+    void answerWindow()
     {
         QFETCH(QString, type);
         QFETCH(bool, right);
         QFETCH(QString, text);
         startQuiz({.showWhenRight = true, .showWhenWrong = true}, [&] {
             putQuestion(1, type, {u"alpha"_s, u"beta"_s, u"gamma"_s}, {1, 0, 1});
+            bank::question_bank[1].explanation = kLongText;
             bank::question_bank[1].answer_note = u"note"_s;
         });
         if (right)
             pressCorrectChoices();
         QString shown;
-        QVERIFY(testing::whileModal(u"theanswer"_s, next, [&](QWidget* w) {
-            QCOMPARE(w->windowTitle(), u"The Answer"_s);
-            QCOMPARE(quiz::answerText(*quest.instance()), text);
-            shown = theanswer->ui.Text1->toPlainText();
-            QCOMPARE(accessible(theanswer->ui.Closeb),
-                     QString(text).replace(u"\r\n"_s, u" "_s));  // for a screen reader
-            click(theanswer->ui.Closeb);
-        }));
-        QCOMPARE(shown, QString(text).replace(u"\r\n"_s, u"\n"_s));
-        QVERIFY(!theanswer.isLoaded());
-        QCOMPARE(q().ui.score->text(), right ? u"1/1"_s : u"0/1"_s);
-    }
-
-    // A long explanation read by keyboard, the focus staying on Close; the
-    // second click of a double-click on NEXT, landing on Close, is let go, a
-    // later click is not, nor is the keyboard at any time.
-    void answerWindowForKeysAndHastyClicks()
-    {
-        startQuiz({.showWhenWrong = true}, [] {
-            putQuestion(1, u"multi_answer"_s, {u"alpha"_s}, {1});
-            bank::question_bank[1].explanation = QStringList(80, u"Because."_s).join(u"\r\n"_s);
-        });
-        QVERIFY(testing::whileModal(u"theanswer"_s, next, [](QWidget* window) {
+        QVERIFY(testing::whileModal(u"theanswer"_s, next, [&](QWidget* window) {
             TheAnswerForm& a = theanswer.get();
+            QCOMPARE(window->windowTitle(), u"The Answer"_s);
+            QCOMPARE(quiz::answerText(*quest.instance()), text);
+            shown = a.ui.Text1->toPlainText();
+            QCOMPARE(accessible(a.ui.Closeb), QString(text).replace(u"\r\n"_s, u" "_s));
+            if (type == u"fill") {
+                QTest::keyClick(a.ui.Closeb, Qt::Key_Space);
+                QVERIFY(!a.isVisible());
+                return;
+            }
             click(a.ui.Closeb);
             QVERIFY(a.isVisible());
             QVERIFY(QTest::qWaitForWindowActive(window));
-            QCOMPARE(QApplication::focusWidget(), a.ui.Closeb);
             const QScrollBar* bar = a.ui.Text1->verticalScrollBar();
             const int page = bar->pageStep();
             QVERIFY(page > 1 && bar->maximum() > page + 1);
@@ -483,10 +485,9 @@ private slots:
             click(a.ui.Closeb);
             QVERIFY(!a.isVisible());
         }));
-        QVERIFY(testing::whileModal(u"theanswer"_s, next, [](QWidget*) {
-            QTest::keyClick(theanswer->ui.Closeb, Qt::Key_Space);
-            QVERIFY(!theanswer->isVisible());
-        }));
+        QCOMPARE(shown, QString(text).replace(u"\r\n"_s, u"\n"_s));
+        QVERIFY(!theanswer.isLoaded());
+        QCOMPARE(q().ui.score->text(), right ? u"1/1"_s : u"0/1"_s);
     }
 
     // Quizzes in a row, each ended another way: answered to the end, or
@@ -545,20 +546,6 @@ private slots:
         harness->settle();
         QCOMPARE(harness->endCount, 1);
         QVERIFY(!platform::anyFormLoaded());
-    }
-
-    void buttonsAndClueFollowTheNames()
-    {
-        startWith({u"a.png"_s, u"   "_s, u"c.png"_s}, {QString(), u"x.txt"_s}, u"   "_s);
-        for (int i = 1; i <= 3; ++i) {
-            QCOMPARE(q().diagrambutton(i)->isHidden(), i == 2);  // only spaces: no file
-            QCOMPARE(q().exhibitbutton(i)->isHidden(), i != 2);
-        }
-        QVERIFY(q().ui.cluebutton->isHidden());
-        bank::question_bank[5].clue_text = u"  Think of   layer 2.  "_s;
-        click(q().ui.NextButton), click(q().ui.cluebutton);
-        QCOMPARE(harness->messages.size(), std::size_t(1));
-        QCOMPARE(harness->messages[0].title + harness->messages[0].text, u"Clue  Think of   layer 2.  "_s);
     }
 
     // Of an icon's or a cursor's images, the largest, and of those the one
@@ -655,15 +642,22 @@ private slots:
         QVERIFY(!Exhibit.isLoaded());
     }
 
-    void filesThatCannotBeShown()
+    // A button for each file name and the clue button for a clue, where
+    // they are more than spaces; the clue is shown as it is. A name of no
+    // regular file is passed over without a word; a regular file that cannot
+    // be read, or a text too large, is named in a message.
+    void filesAndClues()
     {
         QFile f(u"huge.txt"_s);  // sparse: large on paper, nothing on disk
         QVERIFY(f.open(QIODevice::WriteOnly) && f.resize(platform::kMaxTextFileBytes + 1));
         f.close();
-        QVERIFY(QDir().mkdir(u"mypic.gif"_s));  // names of no regular file are ignored
+        QVERIFY(QDir().mkdir(u"mypic.gif"_s));
         QCOMPARE(::mkfifo("cool.txt", 0600), 0);
-        startWith({u"mypic.gif"_s, u"missing.png"_s}, {u"/proc/self/mem"_s, u"huge.txt"_s, u"cool.txt"_s});
-        click(q().diagrambutton(1)), click(q().diagrambutton(2)), click(q().exhibitbutton(3));
+        startWith({u"mypic.gif"_s, u"   "_s}, {u"/proc/self/mem"_s, u"huge.txt"_s, u"cool.txt"_s}, u"   "_s);
+        for (int i = 1; i <= 3; ++i)
+            QCOMPARE(q().diagrambutton(i)->isHidden(), i > 1);
+        QVERIFY(q().ui.cluebutton->isHidden() && !q().exhibitbutton(3)->isHidden());
+        click(q().diagrambutton(1)), click(q().exhibitbutton(3));
         QVERIFY(!Diagram.isLoaded() && !Exhibit.isLoaded() && harness->messages.empty());
         click(q().exhibitbutton(1));  // a regular file whose reading fails
         verifyMessage(u"/proc/self/mem"_s, u"Exhibit"_s);
@@ -671,6 +665,11 @@ private slots:
         click(q().exhibitbutton(2));
         verifyMessage(u"huge.txt"_s, u"Exhibit"_s, u"64 MiB"_s);
         QVERIFY(!Exhibit.isLoaded());
+        harness->messages.clear();
+        bank::question_bank[5].clue_text = u"  Think of   layer 2.  "_s;
+        next(), click(q().ui.cluebutton);
+        QCOMPARE(harness->messages.at(0).title + harness->messages.at(0).text,
+                 u"Clue  Think of   layer 2.  "_s);
     }
 
     // A random user, chosen by a seeded generator: presses any shown button of

@@ -505,31 +505,6 @@ private slots:
         }
     }
 
-    void choiceButtonToggles()
-    {
-        QuestForm& q = quest.get();
-        q.show();
-        QVERIFY(QTest::qWaitForWindowActive(&q));
-        PictureButton* b = q.QChoice(3);
-        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(b);
-        QVERIFY(iface->state().checkable && !iface->state().checked);
-        click(b);
-        QVERIFY(b->pressed() && iface->state().checked);
-        click(b);
-        QVERIFY(!b->pressed());
-        b->setFocus();
-        QTest::keyClick(b, Qt::Key_Space);
-        b->hide();  // keeps its state while hidden
-        QVERIFY(b->pressed());
-        b->setPressed(false);
-        QVERIFY(!b->isChecked());
-        q.ui.NextButton->setFocus();
-        QTest::keyClick(&q, Qt::Key_B, Qt::AltModifier);  // the focus stays on NEXT
-        QVERIFY(q.QChoice(2)->pressed() && q.ui.NextButton->hasFocus());
-        QTest::keyClick(&q, Qt::Key_C, Qt::AltModifier);  // hidden: nothing to press
-        QVERIFY(!b->pressed());
-    }
-
     // Every window looks as designed on the desktops people run: the design's
     // fonts whatever fonts the desktop hands out, every text legible under a
     // light or a dark palette, nothing clipped (the question window with the
