@@ -6,7 +6,6 @@
 
 #include <unicode/uchar.h>
 
-#include <QFontDatabase>
 #include <QMessageBox>
 #include <QProcess>
 #include <QRegularExpression>
@@ -152,37 +151,6 @@ private slots:
         QVERIFY2(compared > 250000, qPrintable(QString::number(compared)));
         QCOMPARE(platform::UCase(u"fill \u1fb3\u00df\ufb01\U00010428"_s),
                  u"FILL \u1fbc\u00df\ufb01\U00010400"_s);
-    }
-
-    // A message box is as wide as its whole title needs beside the frame's
-    // buttons (at least an icon and three buttons, each as wide as the title
-    // font is high), and as its text needs.
-    void messageBoxesShowTheirWholeTitle_data()
-    {
-        testing::columns<QString, QString>("title", "text");
-        QTest::newRow("the result") << u"Test Complete!"_s
-                                    << u"You have completed the test\n\nPercent Right = 0%"_s;
-        QTest::newRow("a long title") << u"A title far longer than the text of its box"_s << u"x"_s;
-        QTest::newRow("a long text") << u"Clue"_s << QString(80, u'w');
-    }
-    void messageBoxesShowTheirWholeTitle()
-    {
-        QFETCH(QString, title);
-        QFETCH(QString, text);
-        QFont titleFont = QFontDatabase::systemFont(QFontDatabase::TitleFont);
-        titleFont.setBold(true);
-        const QFontMetrics titleMetrics(titleFont);
-        int width = 0, textWidth = 0;
-        QVERIFY(testing::whileModal(
-            u"MsgBox"_s, [&] { platform::showMessageBox(text, title); },
-            [&](QWidget* box) {
-                width = box->width();
-                for (const QString& line : text.split(u'\n'))
-                    textWidth = std::max(textWidth, box->fontMetrics().horizontalAdvance(line));
-            }));
-        QVERIFY2(
-            width >= titleMetrics.horizontalAdvance(title) + 4 * titleMetrics.height() && width > textWidth,
-            qPrintable(QString::number(width)));
     }
 
     // A display that cannot be opened ends the program before it starts,

@@ -4,6 +4,7 @@
 // whole, legible and in the design's font.
 #include <QAccessible>
 #include <QCheckBox>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -277,9 +278,7 @@ private slots:
         WelcomeForm* w = Welcome.instance();
         QVERIFY(w && w->isVisible() && centred(w));
         QCOMPARE(w->ui.test_name->text(), u"Network Admin Quiz 1.0"_s);
-        QCOMPARE(w->windowTitle(), w->ui.test_name->text());
         QCOMPARE(w->ui.author_name2->text(), bank::author_contact);
-        QCOMPARE(int(state::quiz_length), 50);
         QVERIFY(QTest::qWaitForWindowActive(w));
         QCOMPARE(QApplication::focusWidget(), w->ui.Start_Quiz);
         QVERIFY(!quest.isLoaded() && !pick_a_quiz.isLoaded());
@@ -510,7 +509,7 @@ private slots:
     // light or a dark palette, nothing clipped (the question window with the
     // widest values it shows and each choice of the bank), also by a style
     // that pads its controls more. The message box follows the desktop, as
-    // the desktop's own boxes do, and must be legible too.
+    // the desktop's own boxes do, and must be legible and show its whole title.
     void designHoldsOnTheDesktop_data()
     {
         testing::columns<QString, int, bool, bool>("window", "pointSize", "dark", "roomy");
@@ -532,11 +531,21 @@ private slots:
         platform::destroyAllForms();
         const auto restore = desktop(pointSize, dark, roomy);
         QStringList problems;
-        if (window == u"MsgBox") {
+        if (window == u"MsgBox") {  // its title beside an icon and three buttons, as the screen allows
+            const QString title = u"A title far longer than the text of its box"_s;
             problems << u"not shown"_s;
             testing::whileModal(
-                window, [] { platform::showMessageBox(u"Right/Total = 1/2"_s, u"Done"_s); },
-                [&](QWidget* box) { problems = QStringList{illegibleIn(box)}; });
+                window, [&] { platform::showMessageBox(u"Right/Total = 1/2"_s, title); },
+                [&](QWidget* box) {
+                    QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+                    font.setBold(true);
+                    const QFontMetrics fm(font);
+                    const int need = fm.horizontalAdvance(title) + 4 * fm.height();
+                    const bool narrow =
+                        box->width() < std::min(need, box->screen()->availableGeometry().width());
+                    problems =
+                        QStringList{illegibleIn(box), narrow ? u"too narrow for its title"_s : QString()};
+                });
         } else {
             QWidget* w = loadWindow(window);
             w->show();
