@@ -1,11 +1,9 @@
 #!/usr/bin/python3
-"""Two quizzes by keyboard with Orca running: what Orca says, by its own log,
-must hold in order what the windows show over AT-SPI; question 4's diagrams
-and exhibit must open; and every window the program centres stands in the
-middle of the screen by its outer frame, as the window manager drew it.
-Then the program again under a real platform theme (qt6ct with a 10 pt
-desktop font and a dark scheme): the welcome window's texts must be drawn in
-the same fonts as before, and every one of them legible.
+"""Two quizzes by keyboard with Orca: what Orca says, by its own log, must
+hold in order what the windows show over AT-SPI; question 4's diagrams and
+exhibit must open; every window the program centres stands in the middle of
+the screen by its outer frame. Then the welcome window under qt6ct with a
+10 pt font and a dark scheme: its texts in the same fonts, and legible.
 Through screen_reader.sh: PROGRAM [WORKING_DIRECTORY] or --desktop-entry FILE
 (the entry's Exec in its Path)."""
 import os
@@ -144,6 +142,9 @@ class Run:
     def hear(self, *texts):
         self.expected += [spoken(t) for t in texts]
 
+    def check(self, holds, failure):
+        self.failures += [] if holds else [failure]
+
     def centred(self, title, timeout=10.0):
         """Once shown, centred within 2 px, and still there a moment later
         (no jump once the window manager has framed it)."""
@@ -153,9 +154,9 @@ class Run:
         x, y, w, h = outer_frame(title)
         sw, sh = geometry("-root")[2:]
         off = (x + w / 2 - sw / 2, y + h / 2 - sh / 2)
-        if max(abs(off[0]), abs(off[1])) > 2 or first != (x, y, w, h):
-            self.failures.append(f"{title!r} is not centred by its frame: outer {first} then {(x, y, w, h)} "
-                                 f"on a {sw}x{sh} screen, {off[0]:+.1f}, {off[1]:+.1f} px from the middle")
+        self.check(max(abs(off[0]), abs(off[1])) <= 2 and first == (x, y, w, h),
+                   f"{title!r} is not centred by its frame: outer {first} then {(x, y, w, h)} "
+                   f"on a {sw}x{sh} screen, {off[0]:+.1f}, {off[1]:+.1f} px from the middle")
         return win
 
     def transcript(self):
@@ -214,15 +215,14 @@ def desktop_theme(run, plain):
     run.program.wait()
     run.start_program(QT_QPA_PLATFORMTHEME="qt6ct", XDG_CONFIG_HOME=os.path.dirname(config))
     themed = welcome_texts(run)
-    if themed["I Agree"][0] == plain["I Agree"][0]:
-        run.failures.append("the dark scheme did not reach the program: is qt6ct's platform theme installed?")
+    run.check(themed["I Agree"][0] != plain["I Agree"][0],
+              "the dark scheme did not reach the program: is qt6ct's platform theme installed?")
     for name, (back, text, box) in themed.items():
         # Within a pixel: the edges of the glyphs blend into another background.
-        if not box or max(abs(a - b) for a, b in zip(box, plain[name][2])) > 1:
-            run.failures.append(f"{name!r} under qt6ct: its text spans {box}, without a theme {plain[name][2]}")
-        if contrast(back, text) < 4.5:
-            run.failures.append(f"{name!r} under qt6ct's dark scheme: {text} on {back}, "
-                                f"{contrast(back, text):.2f}:1")
+        run.check(box and max(abs(a - b) for a, b in zip(box, plain[name][2])) <= 1,
+                  f"{name!r} under qt6ct: its text spans {box}, without a theme {plain[name][2]}")
+        run.check(contrast(back, text) >= 4.5,
+                  f"{name!r} under qt6ct's dark scheme: {text} on {back}, {contrast(back, text):.2f}:1")
 
 
 def question(run, number):
@@ -290,8 +290,8 @@ def question_four(run):
     run.key("Tab", "Return")
     run.hear("Exhibit #1 push button", "Exhibit")
     content = text_of(run.centred("Exhibit"), "Exhibit text")
-    if not all(fact in content for fact in ("SW1", "SW2", "VLAN 10", "VLAN 20")):
-        run.failures.append(f"Exhibit #1 of question 4 shows {content[:80]!r}")
+    run.check(all(fact in content for fact in ("SW1", "SW2", "VLAN 10", "VLAN 20")),
+              f"Exhibit #1 of question 4 shows {content[:80]!r}")
     run.key("Escape", "alt+n")
     question(run, 2)
     run.key("alt+a", "alt+a")  # the focus stays on NEXT
