@@ -21,6 +21,7 @@ QStringList linesOf(const QString& text)
 // A count of each key, as "key:count key:count ...".
 struct Tally : std::map<QString, int> {
     void add(const QString& key, int count = 1) { (*this)[key] += count; }
+    void most(const QString& key, qsizetype n) { (*this)[key] = std::max((*this)[key], int(n)); }
     QString str() const
     {
         QStringList out;
@@ -84,7 +85,7 @@ private slots:
                 QVERIFY2(
                     !t.contains(u'\n') && !byLetter.match(t).hasMatch(),
                     qPrintable(where + u": a choice of one line, neither a bare letter nor led by one"_s));
-                all[u"longest choice"_s] = std::max(all[u"longest choice"_s], int(t.size()));
+                all.most(u"longest choice"_s, t.size());
             }
             QVERIFY2(!r.question_text.isEmpty() && k >= 1 && r.clue_text.isEmpty() && r.answer_note.isEmpty(),
                      qPrintable(where));
@@ -108,9 +109,8 @@ private slots:
             QVERIFY2(
                 k == 2 || !QRegularExpression(u"Choose Two|Select two"_s).match(r.question_text).hasMatch(),
                 qPrintable(where));
-            all[u"longest question"_s] = std::max(all[u"longest question"_s], int(r.question_text.size()));
-            all[u"longest explanation"_s] =
-                std::max(all[u"longest explanation"_s], int(r.explanation.size()));
+            all.most(u"longest question"_s, r.question_text.size());
+            all.most(u"longest explanation"_s, r.explanation.size());
             if (tf)
                 trueFalse << QString::number(slot);
             if (slot < 200 && r.question_text == question_bank[slot + 1].question_text &&
@@ -120,26 +120,23 @@ private slots:
                 if (!r.diagram_file[f].isEmpty() || !r.exhibit_file[f].isEmpty())
                     files << u"%1: %2 %3"_s.arg(slot).arg(r.diagram_file[f], r.exhibit_file[f]);
         }
-        const QString choices = u"2 choices:%1 3 choices:%2 4 choices:%3 5 choices:%4 6 choices:%5"_s;
-        QCOMPARE(quiz[1].str(),
-                 choices.arg(3).arg(5).arg(3).arg(11).arg(28) + u" multi_answer:14 single:36 tf:3"_s);
-        QCOMPARE(quiz[2].str(),
-                 choices.arg(3).arg(2).arg(4).arg(13).arg(28) + u" multi_answer:12 single:38 tf:3"_s);
-        QCOMPARE(quiz[3].str(),
-                 choices.arg(3).arg(2).arg(5).arg(15).arg(25) + u" multi_answer:14 single:36 tf:3"_s);
-        QCOMPARE(quiz[4].str(),
-                 choices.arg(4).arg(2).arg(9).arg(10).arg(25) + u" multi_answer:15 single:35 tf:3"_s);
-        QCOMPARE(all.str(),
-                 u"0 explanation lines:1 1 explanation lines:183 1 question lines:104 2 choices:13 "
-                 "2 explanation lines:14 2 question lines:71 3 choices:11 3 explanation lines:2 "
-                 "3 question lines:24 4 choices:21 5 choices:49 5 question lines:1 6 choices:106 all right:4 "
-                 "choices:1024 flags:310 longest choice:132 longest explanation:421 longest question:500 "
-                 "multi says how many:38 multi_answer:55 multi_answer 2 right:20 multi_answer 3 right:22 "
-                 "multi_answer 4 right:10 multi_answer 5 right:2 multi_answer 6 right:1 single:145 single 1 "
-                 "right:143 "
-                 "single 2 right:1 single 3 right:1 single right at 1:16 single right at 2:32 single right "
-                 "at 3:46 "
-                 "single right at 4:38 single right at 5:10 single right at 6:1 true is right:5"_s);
+        const QString choices = u"2 choices:%1 3 choices:%2 4 choices:%3 5 choices:%4 6 choices:%5 "_s;
+        QCOMPARE((QStringList{quiz[1].str(), quiz[2].str(), quiz[3].str(), quiz[4].str()}),
+                 (QStringList{
+                     choices.arg(3).arg(5).arg(3).arg(11).arg(28) + u"multi_answer:14 single:36 tf:3"_s,
+                     choices.arg(3).arg(2).arg(4).arg(13).arg(28) + u"multi_answer:12 single:38 tf:3"_s,
+                     choices.arg(3).arg(2).arg(5).arg(15).arg(25) + u"multi_answer:14 single:36 tf:3"_s,
+                     choices.arg(4).arg(2).arg(9).arg(10).arg(25) + u"multi_answer:15 single:35 tf:3"_s}));
+        QCOMPARE(
+            all.str(),
+            u"0 explanation lines:1 1 explanation lines:183 1 question lines:104 2 choices:13 2 explanation "
+            "lines:14 2 question lines:71 3 choices:11 3 explanation lines:2 3 question lines:24 4 "
+            "choices:21 5 choices:49 5 question lines:1 6 choices:106 all right:4 choices:1024 flags:310 "
+            "longest choice:132 longest explanation:421 longest question:500 multi says how many:38 "
+            "multi_answer:55 multi_answer 2 right:20 multi_answer 3 right:22 multi_answer 4 right:10 "
+            "multi_answer 5 right:2 multi_answer 6 right:1 single:145 single 1 right:143 single 2 right:1 "
+            "single 3 right:1 single right at 1:16 single right at 2:32 single right at 3:46 single right "
+            "at 4:38 single right at 5:10 single right at 6:1 true is right:5"_s);
         QCOMPARE(trueFalse.join(u' '), u"9 12 55 75 78 80 82 88 89 99 109 110"_s);
         QCOMPARE(shared.join(u' '), u"15 104 120"_s);
         QCOMPARE(files, (QStringList{u"4: mypic.gif cool.txt"_s, u"4: mypic.jpg "_s}));

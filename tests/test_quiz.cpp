@@ -38,21 +38,6 @@ using testing::startQuiz;
 
 namespace {
 
-QuestForm& q()
-{
-    return quest.get();
-}
-
-void next()
-{
-    click(q().ui.NextButton);
-}
-
-QString accessible(QWidget* w, QAccessible::Text what = QAccessible::Description)
-{
-    return QAccessible::queryAccessibleInterface(w)->text(what);
-}
-
 // The samples double as the seed corpus of the fuzz targets.
 void saveSeed(const char* kind, const QString& name, const QByteArray& bytes)
 {
@@ -144,9 +129,16 @@ bool anyButtonDown()
 class QuizTest : public testing::ProgramTestCase {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> dir;
-    std::mt19937 user;  // the random user of randomUser()
+    std::unique_ptr<QTemporaryDir> dir;  // the working folder, fresh for each case
+    std::mt19937 user;                   // the random user of randomUser()
     QString lastStep;
+
+    static QuestForm& q() { return quest.get(); }
+    static void next() { click(q().ui.NextButton); }
+    static QString accessible(QWidget* w, QAccessible::Text what = QAccessible::Description)
+    {
+        return QAccessible::queryAccessibleInterface(w)->text(what);
+    }
 
     int between(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(user); }
     template <class T>
@@ -203,13 +195,6 @@ class QuizTest : public testing::ProgramTestCase {
         QVERIFY2(std::count_if(forms.begin(), forms.end(), [](auto* f) { return f->isMainWindow(); }) == 1 &&
                      !QApplication::activeModalWidget(),
                  where);
-    }
-
-    void verifyBackAtWelcome()
-    {
-        harness->settle();
-        QVERIFY(Welcome.isLoaded() && Welcome->isVisible() && !quest.isLoaded() && !pick_a_quiz.isLoaded());
-        QCOMPARE(harness->endCount, 0);
     }
 
     // Slot 1 names the given files and clue; the quiz starts on it.
@@ -518,7 +503,9 @@ private slots:
                 QCOMPARE(harness->messages.back().text, quiz::resultMessage(answered, 50));
             }
             QCOMPARE(int(state::question_counter), 50);
-            verifyBackAtWelcome();
+            harness->settle();  // back at the welcome window
+            QVERIFY(Welcome->isVisible() && !quest.isLoaded() && !pick_a_quiz.isLoaded() &&
+                    !harness->endCount);
             click(Welcome->ui.Start_Quiz);
             PickAQuizForm& p = pick_a_quiz.get();
             QVERIFY(p.which_quiz(1)->isChecked() && p.ui.random_questions->isChecked() &&
@@ -539,8 +526,10 @@ private slots:
         QVERIFY(!platform::anyFormLoaded());
     }
 
-    // Of an icon's or a cursor's images, the largest, and of those the one
-    // in the most colours, wherever it stands: its pixel at (5, 9).
+    // A diagram shows what its file holds, whatever its name; a file that
+    // holds no picture it can show is named in a message, and the window
+    // keeps its picture. Of an icon's or a cursor's images, the largest, and
+    // of those the one in the most colours: its pixel at (5, 9).
     void pictures_data()
     {
         testing::columns<QString, QByteArray, QSize, QRgb>("name", "bytes", "size", "pixel");
@@ -592,6 +581,7 @@ private slots:
         QVERIFY(!Diagram.isLoaded());
     }
 
+    // An exhibit shows its file's lines as written, in UTF-8 or else Latin-1, whatever ends them.
     void exhibitTexts_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -615,7 +605,6 @@ private slots:
         saveSeed("exhibit", QString::fromLatin1(QTest::currentDataTag()), bytes);
         writeFile(u"cool.txt"_s, bytes);
         writeFile(u":two.txt"_s, "two\n");  // a file on disk, not a resource
-        QCOMPARE(platform::readTextLines(u"cool.txt"_s).text, text);
         startWith({}, {u":two.txt"_s, u"cool.txt"_s});
         click(q().exhibitbutton(1));
         ExhibitForm* window = Exhibit.instance();
@@ -667,13 +656,9 @@ private slots:
     // NETADMIN_SOAK_STEPS: the steps (3000); NETADMIN_SOAK_SEED: replays a run.
     void randomUser()
     {
-        bool given = false;
-        unsigned seed = unsigned(qEnvironmentVariableIntValue("NETADMIN_SOAK_SEED", &given));
-        if (!given)
-            seed = unsigned(std::chrono::steady_clock::now().time_since_epoch().count() & 0x7fffffff);
-        const int steps = qEnvironmentVariableIsSet("NETADMIN_SOAK_STEPS")
-                              ? qEnvironmentVariableIntValue("NETADMIN_SOAK_STEPS")
-                              : 3000;
+        const auto now = std::chrono::steady_clock::now().time_since_epoch().count() & 0x7fffffff;
+        const unsigned seed = qEnvironmentVariable("NETADMIN_SOAK_SEED", QString::number(now)).toUInt();
+        const int steps = qEnvironmentVariable("NETADMIN_SOAK_STEPS", u"3000"_s).toInt();
         qInfo("soak seed: %u, steps: %d (replay with NETADMIN_SOAK_SEED=%u)", seed, steps, seed);
         user.seed(seed);
         harness.reset();
@@ -712,10 +697,7 @@ private slots:
         answerer.stop();
         QGuiApplication::styleHints()->setMouseDoubleClickInterval(doubleClick);
         platform::destroyAllForms();
-        const auto finished = std::count_if(harness->messages.begin(), harness->messages.end(),
-                                            [](const auto& m) { return m.title == u"Test Complete!"; });
-        qInfo("soak: %d steps, %d quizzes finished, %d program starts, %zu messages", steps, int(finished),
-              starts, harness->messages.size());
+        qInfo("soak: %d steps, %d program starts, %zu messages", steps, starts, harness->messages.size());
     }
 };
 

@@ -69,6 +69,13 @@ void ProgramTestCase::cleanup()
     harness.reset();
 }
 
+QWidget* control(QWidget* window, const QString& name)
+{
+    if (auto* w = window->findChild<QWidget*>(name))
+        return w;
+    qFatal("control %s not found", qPrintable(name));
+}
+
 void click(QWidget* widget)
 {
     QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());

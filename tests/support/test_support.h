@@ -29,8 +29,6 @@ class ProgramHarness {
 public:
     explicit ProgramHarness(unsigned seed = 12345);
     ~ProgramHarness();
-    ProgramHarness(const ProgramHarness&) = delete;
-    ProgramHarness& operator=(const ProgramHarness&) = delete;
 
     std::vector<ShownMessage> messages;
     int endCount = 0;
@@ -65,15 +63,7 @@ void columns(Name... names)
 }
 
 // A control of a window by object name; a missing one ends the test program.
-template <class T = QWidget>
-T* control(QWidget* window, const QString& name)
-{
-    T* w = window ? window->findChild<T*>(name) : nullptr;
-    if (!w)
-        qFatal("control %s not found", qPrintable(name));
-    return w;
-}
-
+QWidget* control(QWidget* window, const QString& name);
 void click(QWidget* widget);
 
 // The program's windows by name; the first use of a name loads its window.
