@@ -104,17 +104,6 @@ QString clipped(QWidget* w)
     return cut ? w->objectName() + u" shows too few lines of "_s + text->toPlainText().left(60) : QString();
 }
 
-// The clipped controls of a window, hidden ones included.
-QString clippedIn(QWidget* window)
-{
-    QCoreApplication::processEvents();  // text boxes lay their text out lazily
-    QStringList problems;
-    for (QWidget* w : window->findChildren<QWidget*>())
-        if (const QString why = clipped(w); !why.isEmpty())
-            problems << window->objectName() + u'.' + why;
-    return problems.join(u'\n');
-}
-
 // WCAG 2 contrast of two colours, from 1:1 to 21:1.
 double contrast(const QColor& a, const QColor& b)
 {
@@ -126,15 +115,6 @@ double contrast(const QColor& a, const QColor& b)
     };
     const auto [dark, light] = std::minmax({luminance(a), luminance(b)});
     return (light + 0.05) / (dark + 0.05);
-}
-
-// The colour behind a control that paints no background of its own: that of
-// the nearest container that does.
-QColor backdrop(const QWidget* w)
-{
-    while (!w->autoFillBackground() && !w->isWindow())
-        w = w->parentWidget();
-    return w->palette().color(w->backgroundRole());
 }
 
 // The contrast of a button's caption as drawn: the commonest colour inside its
@@ -154,15 +134,18 @@ double drawnContrast(QWidget* button)
     return most;
 }
 
-// The texts of a window whose colours are too alike to read (under 4.5:1).
-QString illegibleIn(QWidget* window)
+// What keeps the texts of a window from being read, hidden ones included:
+// cut off, or in colours too alike (under 4.5:1).
+QStringList unreadableIn(QWidget* window)
 {
+    QCoreApplication::processEvents();  // text boxes lay their text out lazily
     QStringList problems;
     const auto check = [&](const QWidget* w, double ratio) {
         if (ratio < 4.5)
             problems << u"%1.%2: %3:1"_s.arg(window->objectName(), w->objectName(), QString::number(ratio));
     };
     for (QWidget* w : window->findChildren<QWidget*>()) {
+        problems << clipped(w);
         const QPalette& p = w->palette();
         if (qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractScrollArea*>(w)) {
             check(w, contrast(p.color(QPalette::Text), p.color(QPalette::Base)));
@@ -176,10 +159,15 @@ QString illegibleIn(QWidget* window)
         } else if (auto* label = qobject_cast<QLabel*>(w); (label && label->pixmap().isNull()) ||
                                                            qobject_cast<QAbstractButton*>(w) ||
                                                            qobject_cast<QGroupBox*>(w)) {
-            check(w, contrast(p.color(w->foregroundRole()), backdrop(w)));
+            const QWidget* behind = w;  // the nearest that paints its background
+            while (!behind->autoFillBackground() && !behind->isWindow())
+                behind = behind->parentWidget();
+            check(w,
+                  contrast(p.color(w->foregroundRole()), behind->palette().color(behind->backgroundRole())));
         }
     }
-    return problems.join(u'\n');
+    problems.removeAll(QString());
+    return problems;
 }
 
 // The font of each control of a window, by name.
@@ -543,8 +531,7 @@ private slots:
                     const int need = fm.horizontalAdvance(title) + 4 * fm.height();
                     const bool narrow =
                         box->width() < std::min(need, box->screen()->availableGeometry().width());
-                    problems =
-                        QStringList{illegibleIn(box), narrow ? u"too narrow for its title"_s : QString()};
+                    problems = unreadableIn(box) << (narrow ? u"too narrow for its title"_s : QString());
                 });
         } else {
             QWidget* w = loadWindow(window);
@@ -554,7 +541,7 @@ private slots:
                 q->ui.score->setText(u"50/50"_s), q->ui.Percent_Right->setText(u"100%"_s);
                 q->ui.typestuff->show();
                 q->ui.Directions->setText(u" Please Type in the Correct Answer"_s);
-                problems << clippedIn(w);
+                problems << unreadableIn(w);
                 q->ui.Directions->setText(u" Please Select the correct answer(s)"_s);
                 for (int slot = 1; slot <= 200; ++slot)  // an answer box has no scroll bar
                     for (int k = 1; k <= 6; ++k) {
@@ -567,7 +554,7 @@ private slots:
                 if (font != designed.value(name) && !roomy)  // where the style leaves less room, condensed
                     problems << name + u": "_s + font.toString() + u" for "_s +
                                     designed.value(name).toString();
-            problems << clippedIn(w) << illegibleIn(w);
+            problems << unreadableIn(w);
         }
         problems.removeAll(QString());
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
