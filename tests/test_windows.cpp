@@ -1,7 +1,6 @@
-// The windows: start-up and the close chains, the about window and the
-// chooser; each window as designed (captions, sizes, fonts, tab order, names,
-// the resizer, the choice button); and on the desktops people run, every text
-// whole, legible and in the design's font.
+// The windows: start-up, the close chains, the about window and the chooser;
+// each window as designed, its tab order and the resizer; and on the desktops
+// people run, every text whole, legible and in the design's font.
 #include <QAccessible>
 #include <QCheckBox>
 #include <QFontDatabase>
@@ -53,8 +52,7 @@ QString fits(const QWidget* w, QSize need, QRect room)
                                    need.height(), room.width(), room.height());
 }
 
-// The room a text takes as a control draws it: each line of a several-line
-// caption on its own, a mnemonic's ampersand not drawn.
+// The room a text takes as drawn: line by line, a mnemonic's ampersand left out.
 QSize extent(const QFontMetrics& fm, QString text)
 {
     const QStringList lines = text.replace(QRegularExpression(u"&(.)"_s), u"\\1"_s).split(u'\n');
@@ -117,8 +115,7 @@ double contrast(const QColor& a, const QColor& b)
     return (light + 0.05) / (dark + 0.05);
 }
 
-// The contrast of a button's caption as drawn: the commonest colour inside its
-// frame is the face, the one that stands out most from it the caption.
+// A button's contrast as drawn: the commonest colour, its face, to the one that stands out most.
 double drawnContrast(QWidget* button)
 {
     const QImage image = button->grab().toImage();
@@ -179,9 +176,8 @@ QMap<QString, QFont> fontsIn(QWidget* window)
     return fonts;
 }
 
-// A style that pads text boxes and sets captions further from the box of a
-// check box or option button than the design allows for, as some desktop
-// styles do.
+// A style that pads text boxes, and sets captions further from the box of a
+// check box or option button, than the design allows for, as some styles do.
 class RoomyStyle : public QProxyStyle {
 public:
     RoomyStyle() : QProxyStyle(u"Fusion"_s) {}
@@ -201,10 +197,9 @@ public:
     }
 };
 
-// The program as a desktop may run it: with a font of its own for the
-// application and handed to each widget class (which beats the application's
-// font), as platform themes do; a dark palette; or a style that pads its
-// controls. Until the returned guard goes.
+// Until the returned guard goes, the program runs as a desktop may run it:
+// with a font of its own, handed to each widget class as platform themes do
+// (which beats the application's); with a dark palette; or a roomy style.
 auto desktop(int pointSize, bool dark, bool roomy)
 {
     auto restore = qScopeGuard([font = QApplication::font(), palette = QApplication::palette(),
@@ -256,8 +251,7 @@ class WindowsTest : public testing::ProgramTestCase {
 
 private slots:
     // The welcome window comes up centred, the focus on I Agree; each load
-    // fills the bank afresh and sets the quiz length, a quarter of the bank
-    // rounded down.
+    // fills the bank afresh and sets the quiz length, a quarter of it rounded down.
     void startUpShowsTheWelcomeWindow()
     {
         for (const auto& [count, length] : {std::pair{200, 50}, {203, 50}, {4, 1}, {3, 0}, {800, 200}})
@@ -346,11 +340,10 @@ private slots:
         QCOMPARE(harness->endCount, 2);  // the database buttons did nothing
     }
 
-    // Each window as its layout gives it: caption, size, the program's icon
-    // (in two sizes) or none, minimise and maximise boxes, a fixed size for
-    // the welcome window alone, the fonts of the window and of the controls
-    // that have their own, and its pictures in the rendering that suits the
-    // screen: twice the pixels at 200 %.
+    // Each window as designed: caption, size, the program's icon (in two sizes)
+    // or none, minimise and maximise boxes, a fixed size for the welcome window
+    // alone, the fonts of the window and of controls with their own, and its
+    // pictures in the rendering that suits the screen: twice the pixels at 200 %.
     void windowsAsDesigned_data()
     {
         testing::columns<QString, QString, QSize, bool, bool, QString>("window", "caption", "client", "icon",
@@ -407,10 +400,9 @@ private slots:
     }
 
     // Tab and Shift+Tab take the focus through each window's controls in the
-    // design's order, skipping the answer boxes and whatever takes no focus;
-    // a text box that hands the focus on to a button (the question, a
-    // window's text) is a stop all the same. Each control that takes the
-    // focus has a name a screen reader can say.
+    // design's order, past the answer boxes and what takes no focus; a text box
+    // that hands the focus on to a button (the question, a window's text) is a
+    // stop all the same. What takes the focus has a name a screen reader says.
     void tabOrder_data()
     {
         QTest::addColumn<QString>("window");
@@ -492,12 +484,10 @@ private slots:
         }
     }
 
-    // Every window looks as designed on the desktops people run: the design's
-    // fonts whatever fonts the desktop hands out, every text legible under a
-    // light or a dark palette, nothing clipped (the question window with the
-    // widest values it shows and each choice of the bank), also by a style
-    // that pads its controls more. The message box follows the desktop, as
-    // the desktop's own boxes do, and must be legible and show its whole title.
+    // On the desktops people run, every window keeps the design's fonts and
+    // every text is whole (the question window's widest values and each choice
+    // of the bank too) and legible, also under a dark palette or a roomy style.
+    // The message box follows the desktop, as its own boxes do: readable too.
     void designHoldsOnTheDesktop_data()
     {
         testing::columns<QString, int, bool, bool>("window", "pointSize", "dark", "roomy");
