@@ -138,6 +138,7 @@ class Run:
         for k in keys:
             subprocess.run(["xdotool", "key", k], check=True)
             time.sleep(PACE)
+        return self
 
     def hear(self, *texts):
         self.expected += [spoken(t) for t in texts]
@@ -253,16 +254,13 @@ def first_quiz(run):
     run.key("Return")
     question(run, 1)
     win = run.centred("Network Admin Quiz")
-    run.key("Tab", "Tab")
-    run.hear("Quit Test push button", "Choice A", text_of(win, "Answer A"))
-    run.key("space", "space")  # pressed and released again: nothing chosen is always wrong
-    run.hear("checked", "not checked")
+    run.key("Tab", "Tab").hear("Quit Test push button", "Choice A", text_of(win, "Answer A"))
+    run.key("space", "space").hear("checked", "not checked")  # released again: nothing chosen is wrong
     run.key("alt+n")
     run.hear("The Answer", "Close push button", text_of(run.centred("The Answer"), "Answer explanation"))
     run.key("Escape")
     question(run, 2)
-    run.key("Tab", "Return")
-    run.hear("Quit Test push button")
+    run.key("Tab", "Return").hear("Quit Test push button")
     result_box(run)
 
 
@@ -271,31 +269,25 @@ def question_four(run):
     names two diagrams and an exhibit."""
     run.centred("Network Admin Quiz 1.0")  # loaded afresh after the test
     run.hear("I Agree push button")
-    run.key("Return", "shift+Tab", "shift+Tab", "space")
-    run.hear("Questions check box checked", "not checked")
-    run.key("shift+Tab", "shift+Tab", "space")
-    run.hear("WRONG check box checked", "not checked")
-    run.key("shift+Tab", "space")  # Shift+Tab enters the group at its last member
-    run.hear("Quiz #4")
+    run.key("Return", "shift+Tab", "shift+Tab", "space").hear("Questions check box checked", "not checked")
+    run.key("shift+Tab", "shift+Tab", "space").hear("WRONG check box checked", "not checked")
+    run.key("shift+Tab", "space").hear("Quiz #4")  # Shift+Tab enters the group at its last member
     run.key("Tab", "Tab", "Tab", "Tab", "Tab", "Return")
     question(run, 1)
     for i, picture in ((1, "mypic.gif"), (2, "mypic.jpg")):
-        run.key("Tab", "Return")
-        run.hear(f"Diagram #{i} push button", "Diagram", "Close push button")
+        run.key("Tab", "Return").hear(f"Diagram #{i} push button", "Diagram", "Close push button")
         try:
             find(run.window("Diagram"), lambda n: n.name == "Diagram picture" and n.description == picture, "", 5)
         except RuntimeError:
             run.failures.append(f"Diagram #{i} of question 4 did not show {picture}")
         run.key("Escape")
-    run.key("Tab", "Return")
-    run.hear("Exhibit #1 push button", "Exhibit")
+    run.key("Tab", "Return").hear("Exhibit #1 push button", "Exhibit")
     content = text_of(run.centred("Exhibit"), "Exhibit text")
     run.check(all(fact in content for fact in ("SW1", "SW2", "VLAN 10", "VLAN 20")),
               f"Exhibit #1 of question 4 shows {content[:80]!r}")
     run.key("Escape", "alt+n")
     question(run, 2)
-    run.key("alt+a", "alt+a")  # the focus stays on NEXT
-    run.hear("Choice A checked", "Choice A not checked")
+    run.key("alt+a", "alt+a").hear("Choice A checked", "Choice A not checked")  # the focus stays on NEXT
     run.key("alt+n")
     question(run, 3)
     run.key("Tab", "Return")

@@ -33,7 +33,6 @@
 #include "support/test_support.h"
 
 using testing::click;
-using testing::control;
 using testing::loadWindow;
 
 namespace {
@@ -344,28 +343,33 @@ private slots:
     // or none, minimise and maximise boxes, a fixed size for the welcome window
     // alone, the fonts of the window and of controls with their own, and its
     // pictures in the rendering that suits the screen: twice the pixels at 200 %.
+    // Resized, a window with the resizer takes its controls along in
+    // proportion; the others leave them where they are.
     void windowsAsDesigned_data()
     {
-        testing::columns<QString, QString, QSize, bool, bool, QString>("window", "caption", "client", "icon",
-                                                                       "boxes", "fonts");
+        testing::columns<QString, QString, QSize, bool, bool, QString, bool, QString>(
+            "window", "caption", "client", "icon", "boxes", "control", "resizer", "fonts");
         const auto row = [](const char* w, const char* caption, QSize client, bool icon, bool boxes,
-                            const char* fonts) {  // the window's font first, then name=font
-            QTest::newRow(w) << w << caption << client << icon << boxes
-                             << QString::fromLatin1(w) + u'=' + fonts;
+                            const char* control, bool resizer, const char* fonts) {
+            QTest::newRow(w) << w << caption << client << icon << boxes << control << resizer
+                             << QString::fromLatin1(w) + u'=' + fonts;  // the window's font, then name=font
         };
-        row("Welcome", "Network Admin Quiz 1.0", {613, 403}, true, false,
+        row("Welcome", "Network Admin Quiz 1.0", {613, 403}, true, false, "", false,
             "MS Sans Serif 8.25;test_description=Arial 8.25;test_name=MS Sans Serif 18 bold");
-        row("pick_a_quiz", "Start the QUIZ", {494, 197}, true, true,
+        row("pick_a_quiz", "Start the QUIZ", {494, 197}, true, true, "which_quiz_4", true,
             "MS Sans Serif 8.25;which_quiz_4=MS Sans Serif 12 bold");
-        row("quest", "Network Admin Quiz", {629, 423}, true, true,
+        row("quest", "Network Admin Quiz", {629, 423}, true, true, "Q1", true,
             "MS Sans Serif 8.25;abox_1=MS Sans Serif 9.75;question_number=MS Sans Serif 13.5;"
             "QChoice_1=MS Sans Serif 12 bold;NextButton=MS Sans Serif 8.25 bold");
-        row("theanswer", "The Answer", {580, 392}, false, true,
+        row("theanswer", "The Answer", {580, 392}, false, true, "Closeb", false,
             "Courier New 8.25;Text1=Courier New 9;Closeb=MS Sans Serif 8.25");
-        row("Diagram", "Diagram", {582, 373}, false, true, "MS Sans Serif 8.25");
-        row("Exhibit", "Exhibit", {585, 318}, false, true, "MS Sans Serif 8.25;Text1=MS Sans Serif 8.25");
-        row("About1", "About", {312, 229}, false, false, "MS Sans Serif 8.25;Text2=Courier New 8.25");
-        row("choosetest", "Select Testing Database", {312, 213}, false, true, "MS Sans Serif 8.25");
+        row("Diagram", "Diagram", {582, 373}, false, true, "Image1", true, "MS Sans Serif 8.25");
+        row("Exhibit", "Exhibit", {585, 318}, false, true, "Command1", false,
+            "MS Sans Serif 8.25;Text1=MS Sans Serif 8.25");
+        row("About1", "About", {312, 229}, false, false, "Command1", false,
+            "MS Sans Serif 8.25;Text2=Courier New 8.25");
+        row("choosetest", "Select Testing Database", {312, 213}, false, true, "Command3", false,
+            "MS Sans Serif 8.25");
     }
     void windowsAsDesigned()
     {
@@ -374,6 +378,8 @@ private slots:
         QFETCH(QSize, client);
         QFETCH(bool, icon);
         QFETCH(bool, boxes);
+        QFETCH(QString, control);
+        QFETCH(bool, resizer);
         QFETCH(QString, fonts);
         QWidget* w = loadWindow(window);
         QCOMPARE(w->windowTitle(), caption);
@@ -396,6 +402,21 @@ private slots:
                 QCOMPARE(label->pixmap().devicePixelRatio(), ratio);
                 QCOMPARE(label->pixmap().size(), QPixmap(source).size() * ratio);
             }
+        }
+        if (control.isEmpty())
+            return;
+        QWidget* c = testing::control(w, control);
+        w->show();
+        const int k = resizer ? 2 : 1;
+        const QRect before = c->geometry();
+        w->resize(client * 2);
+        QCOMPARE(c->geometry(), QRect(before.topLeft() * k, before.size() * k));
+        w->resize(client.width() * 3, client.height());
+        QCOMPARE(c->geometry().topLeft(), QPoint(before.x() * (resizer ? 3 : 1), before.y()));
+        if (window == u"quest") {  // the gauge's cover, as the check sets it, follows too
+            quest->ui.the_gauge->resize(quest->ui.the_gauge->width(), 60);
+            w->resize(client * 2);
+            QCOMPARE(quest->ui.the_gauge->height(), 120);
         }
     }
 
@@ -430,12 +451,12 @@ private slots:
         QFETCH(QStringList, stops);
         QWidget* w = loadWindow(window);
         for (const QString& name : stops)
-            control(w, name)->show();  // the question's buttons, hidden for a question without files
+            testing::control(w, name)->show();  // the question's buttons, hidden for a question without files
         w->show();
         QVERIFY(QTest::qWaitForWindowActive(w));
         const FocusLog log;
         for (const bool forward : {true, false}) {
-            control(w, stops.last())->setFocus();
+            testing::control(w, stops.last())->setFocus();
             QStringList walked, designed;
             for (qsizetype n = 0; n < stops.size(); ++n) {
                 QWidget* from = QApplication::focusWidget();
@@ -454,34 +475,6 @@ private slots:
                 QVERIFY2(
                     !QAccessible::queryAccessibleInterface(c)->text(QAccessible::Name).trimmed().isEmpty(),
                     qPrintable(c->objectName()));
-    }
-
-    void resizerKeepsProportions_data()
-    {
-        testing::columns<QString, QString>("window", "name");  // the answer window is not resized
-        for (const char* row : {"quest.Q1", "pick_a_quiz.which_quiz_4", "Diagram.Image1", "theanswer.Closeb"})
-            QTest::newRow(row) << QString::fromLatin1(row).section(u'.', 0, 0)
-                               << QString::fromLatin1(row).section(u'.', 1);
-    }
-    void resizerKeepsProportions()
-    {
-        QFETCH(QString, window);
-        QFETCH(QString, name);
-        QWidget* w = loadWindow(window);
-        QWidget* c = control(w, name);
-        w->show();
-        const int k = window == u"theanswer" ? 1 : 2;
-        const QSize design = w->size();
-        const QRect before = c->geometry();
-        w->resize(design * 2);
-        QCOMPARE(c->geometry(), QRect(before.topLeft() * k, before.size() * k));
-        w->resize(design.width() * 3, design.height());
-        QCOMPARE(c->geometry().topLeft(), QPoint(before.x() * (k == 1 ? 1 : 3), before.y()));
-        if (window == u"quest") {  // the gauge's cover, as the check sets it, follows too
-            quest->ui.the_gauge->resize(quest->ui.the_gauge->width(), 60);
-            w->resize(design * 2);
-            QCOMPARE(quest->ui.the_gauge->height(), 120);
-        }
     }
 
     // On the desktops people run, every window keeps the design's fonts and
