@@ -250,8 +250,10 @@ class WindowsTest : public testing::ProgramTestCase {
 
 private slots:
     // The welcome window comes up centred, the focus on I Agree; each load
-    // fills the bank afresh and sets the quiz length, a quarter of it rounded down.
-    void startUpShowsTheWelcomeWindow()
+    // fills the bank afresh and sets the quiz length, a quarter of it rounded
+    // down. The about text is built when its window loads, not each time it
+    // shows; the exit buttons end the program at once.
+    void welcomeAboutAndExit()
     {
         for (const auto& [count, length] : {std::pair{200, 50}, {203, 50}, {4, 1}, {3, 0}, {800, 200}})
             QCOMPARE(int(shell::quizLengthFor(count)), length);
@@ -263,10 +265,30 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(w));
         QCOMPARE(QApplication::focusWidget(), w->ui.Start_Quiz);
         QVERIFY(!quest.isLoaded() && !pick_a_quiz.isLoaded());
+        click(Welcome->ui.About);
+        const QString text =
+            u"Prod Name: Network Admin Quiz\nVersion:   1.0\nTest Name: Network Admin Quiz 1.0\n"_s;
+        QCOMPARE(About1->ui.Text1->toPlainText(), text);
+        QVERIFY(QTest::qWaitForWindowActive(About1.instance()));
+        click(About1->ui.Text1->viewport());
+        QCOMPARE(QApplication::focusWidget(), About1->ui.Command1);  // the text hands the focus on
+        About1->ui.Text1->setPlainText(u"kept"_s);
+        click(About1->ui.Command1);
+        click(Welcome->ui.About);  // shown again, not rebuilt
+        QCOMPARE(About1->ui.Text1->toPlainText(), u"kept"_s);
+        QVERIFY(QTest::qWaitForWindowActive(About1.instance()));
+        QTest::keyClick(About1.instance(), Qt::Key_Escape);  // as Close does
+        QVERIFY(About1.isLoaded() && !About1->isVisible());
+        click(Welcome->ui.Command1);
+        QCOMPARE(harness->endCount, 1);
+        QVERIFY(Welcome.isLoaded() && About1.isLoaded());  // no unload handler ran
+        choosetest->show();
+        click(choosetest->ui.Command1), click(choosetest->ui.Command2);
+        click(choosetest->ui.Command3);
+        QVERIFY(!Welcome.isLoaded() && !choosetest.isLoaded());
+        QCOMPARE(harness->endCount, 2);  // the database buttons did nothing
         bank::question_bank[17].question_text = u"spoiled"_s;
         state::quiz_length = 3;
-        Welcome.Unload();
-        harness->settle();
         Welcome.get();
         QVERIFY(bank::question_bank[17].question_text != u"spoiled");
         QCOMPARE(int(state::quiz_length), 50);
@@ -308,35 +330,6 @@ private slots:
         harness->settle();
         QCOMPARE(harness->endCount, 1);
         QVERIFY(!platform::anyFormLoaded());
-    }
-
-    // The about text is built when the window loads, not each time it shows;
-    // the exit buttons end the program at once.
-    void aboutTextAndExitButtons()
-    {
-        shell::Main();
-        click(Welcome->ui.About);
-        const QString text =
-            u"Prod Name: Network Admin Quiz\nVersion:   1.0\nTest Name: Network Admin Quiz 1.0\n"_s;
-        QCOMPARE(About1->ui.Text1->toPlainText(), text);
-        QVERIFY(QTest::qWaitForWindowActive(About1.instance()));
-        click(About1->ui.Text1->viewport());
-        QCOMPARE(QApplication::focusWidget(), About1->ui.Command1);  // the text hands the focus on
-        About1->ui.Text1->setPlainText(u"kept"_s);
-        click(About1->ui.Command1);
-        click(Welcome->ui.About);  // shown again, not rebuilt
-        QCOMPARE(About1->ui.Text1->toPlainText(), u"kept"_s);
-        QVERIFY(QTest::qWaitForWindowActive(About1.instance()));
-        QTest::keyClick(About1.instance(), Qt::Key_Escape);  // as Close does
-        QVERIFY(About1.isLoaded() && !About1->isVisible());
-        click(Welcome->ui.Command1);
-        QCOMPARE(harness->endCount, 1);
-        QVERIFY(Welcome.isLoaded() && About1.isLoaded());  // no unload handler ran
-        choosetest->show();
-        click(choosetest->ui.Command1), click(choosetest->ui.Command2);
-        click(choosetest->ui.Command3);
-        QVERIFY(!Welcome.isLoaded() && !choosetest.isLoaded());
-        QCOMPARE(harness->endCount, 2);  // the database buttons did nothing
     }
 
     // Each window as designed: caption, size, the program's icon (in two sizes)
