@@ -86,15 +86,14 @@ const QStringList kWindowNames = {u"Welcome"_s, u"pick_a_quiz"_s, u"quest"_s,  u
 
 QWidget* loadWindow(const QString& name)
 {
-    const std::pair<QString, std::function<QWidget*()>> windows[] = {
-        {u"Welcome"_s, [] { return &Welcome.get(); }}, {u"pick_a_quiz"_s, [] { return &pick_a_quiz.get(); }},
-        {u"quest"_s, [] { return &quest.get(); }},     {u"theanswer"_s, [] { return &theanswer.get(); }},
-        {u"Diagram"_s, [] { return &Diagram.get(); }}, {u"Exhibit"_s, [] { return &Exhibit.get(); }},
-        {u"About1"_s, [] { return &About1.get(); }},   {u"choosetest"_s, [] { return &choosetest.get(); }}};
-    for (const auto& [windowName, load] : windows)
-        if (windowName == name)
-            return load();
-    qFatal("no window %s", qPrintable(name));
+    // As kWindowNames lists them.
+    const std::function<QWidget*()> load[] = {
+        [] { return &Welcome.get(); },   [] { return &pick_a_quiz.get(); }, [] { return &quest.get(); },
+        [] { return &theanswer.get(); }, [] { return &Diagram.get(); },     [] { return &Exhibit.get(); },
+        [] { return &About1.get(); },    [] { return &choosetest.get(); }};
+    if (!kWindowNames.contains(name))
+        qFatal("no window %s", qPrintable(name));
+    return load[kWindowNames.indexOf(name)]();
 }
 
 bool whileModal(const QString& windowName, const std::function<void()>& action,
