@@ -6,6 +6,7 @@ the screen by its outer frame. Then the welcome window under qt6ct with a
 10 pt font and a dark scheme: its texts in the same fonts, and legible.
 Through screen_reader.sh: PROGRAM [WORKING_DIRECTORY] or --desktop-entry FILE
 (the entry's Exec in its Path)."""
+import collections
 import os
 import re
 import shlex
@@ -191,10 +192,8 @@ def welcome_texts(run):
         e, inset = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS), 0 if role == "LABEL" else 3
         points = [(i, j) for j in range(e.y + inset, e.y + e.height - inset)
                   for i in range(e.x + inset, e.x + e.width - inset)]
-        count = {}
-        for p in points:
-            count[pixel(*p)] = count.get(pixel(*p), 0) + 1
-        back = max(count, key=count.get)
+        count = collections.Counter(pixel(*p) for p in points)
+        back = count.most_common(1)[0][0]
         ink = [p for p in points if contrast(pixel(*p), back) >= 3]
         box = (min(i for i, _ in ink), min(j for _, j in ink), max(i for i, _ in ink),
                max(j for _, j in ink)) if ink else None
@@ -289,9 +288,7 @@ def question_four(run):
     question(run, 2)
     run.key("alt+a", "alt+a").hear("Choice A checked", "Choice A not checked")  # the focus stays on NEXT
     run.key("alt+n")
-    question(run, 3)
-    run.key("Tab", "Return")
-    result_box(run)
+    question(run, 3)  # announced, as NEXT kept the focus
 
 
 def unheard(expected, said):

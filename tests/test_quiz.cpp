@@ -1,6 +1,6 @@
 // Quizzes played through the real windows, from the options to the result;
 // the clue, diagrams and exhibits with real files, some strange, damaged or
-// huge, in a fresh working folder; and a random user.
+// huge; and a random user.
 #include <sys/stat.h>
 
 #include <chrono>
@@ -15,7 +15,6 @@
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QStyleHints>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include "bank/question_bank.h"
@@ -128,8 +127,7 @@ bool anyButtonDown()
 class QuizTest : public testing::ProgramTestCase {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> dir;  // the working folder, fresh for each case
-    std::mt19937 user;                   // the random user of randomUser()
+    std::mt19937 user;  // the random user of randomUser()
 
     static QuestForm& q() { return quest.get(); }
     static void next() { click(q().ui.NextButton); }
@@ -217,22 +215,9 @@ class QuizTest : public testing::ProgramTestCase {
     }
 
 private slots:
-    void init()
-    {
-        ProgramTestCase::init();
-        dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(QDir::setCurrent(dir->path()));
-    }
-    void cleanup()
-    {
-        ProgramTestCase::cleanup();
-        QDir::setCurrent(QDir::tempPath());  // out of the folder before it goes
-        dir.reset();
-    }
-
     // The quiz's slots in order, or each once shuffled, and the answers in bank
-    // order or shuffled among the shown ones, each with its flag; a screen
-    // reader is given the number, the question on NEXT, and each shown answer.
+    // order or shuffled among the shown ones, each with its flag, and given to
+    // a screen reader on its choice button.
     void questionAndAnswerOrder_data()
     {
         QTest::addColumn<int>("first");
@@ -250,13 +235,9 @@ private slots:
         int answersMoved = 0;
         for (int k = 1; k <= 50; ++k, next()) {
             QCOMPARE(q().ui.question_number->text(), QString::number(k));
-            QCOMPARE(accessible(q().ui.question_number, QAccessible::Name), QString::number(k));
             QCOMPARE(q().ui.qid->text(), QString::number(state::current_slot));
             order.push_back(state::current_slot);
             const bank::QuestionRecord& r = bank::question_bank[state::current_slot];
-            QCOMPARE(accessible(q().ui.NextButton),
-                     u"Question %1: %2 Please Select the correct answer(s)"_s.arg(k).arg(
-                         QString(r.question_text).replace(u"\r\n"_s, u" "_s)));
             for (int i = 1, j = 1; i <= 6; ++i, j = 1) {
                 while (j < 6 && r.choice_text[j] != state::current_question.choice_text[i])
                     ++j;
@@ -367,7 +348,6 @@ private slots:
     {
         QCOMPARE(quiz::percentRight(29, 50), 58);  // 0.58 * 100 is 57.999... in floating point
         startQuiz({});
-        QVERIFY(q().ui.the_gauge->isHidden());
         const QRect bar = q().ui.Gauge1->geometry();
         pressCorrectChoices(), next();
         QVERIFY(q().ui.the_gauge->isHidden());  // every answer right: no cover

@@ -1,5 +1,7 @@
 #include "support/test_support.h"
 
+#include <QDir>
+
 #include "bank/question_bank.h"
 #include "platform/message_box.h"
 #include "platform/random.h"
@@ -34,6 +36,7 @@ ProgramHarness::ProgramHarness(unsigned seed)
     });
     platform::setEndHandler([this](int) { ++endCount; });
     platform::installRandomSource(std::make_unique<platform::FixedSeedRandom>(seed));
+    QDir::setCurrent(folder_.path());
     QObject::connect(&watchdog_, &QTimer::timeout, [this] {
         if (QWidget* modal = QApplication::activeModalWidget(); modal && modal == lastModal_) {
             QTest::qFail("a modal window was left open", __FILE__, __LINE__);
@@ -53,6 +56,7 @@ ProgramHarness::~ProgramHarness()
     platform::installRandomSource(nullptr);
     bank::resetBank();
     state::resetQuizState();
+    QDir::setCurrent(QDir::tempPath());  // out of the folder before it goes
 }
 
 void ProgramHarness::settle()

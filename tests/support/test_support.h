@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QPointer>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -24,7 +25,8 @@ struct ShownMessage {
 
 // While it lives, message boxes are recorded instead of shown, a fatal
 // run-time error throws platform::RuntimeError, the end of the program is
-// counted, and the random generator is seeded with `seed`.
+// counted, the random generator is seeded with `seed`, and the working folder
+// is a fresh one, where the files a test writes stay among themselves.
 class ProgramHarness {
 public:
     explicit ProgramHarness(unsigned seed = 12345);
@@ -37,6 +39,7 @@ public:
     static void settle();  // lets deferred deletion and the end-of-program check run
 
 private:
+    QTemporaryDir folder_;
     // Modal windows are made afresh each time, so one still up on two ticks
     // was left open: it would hang the run, so it fails the test and is closed.
     QTimer watchdog_;
