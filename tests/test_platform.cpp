@@ -173,9 +173,8 @@ private slots:
         row("stale X display", "exit", none + u"DISPLAY=:987"_s, 2, cannot + u"the X display :987."_s);
         row("X11, no DISPLAY", "exit", none + u"QT_QPA_PLATFORM=xcb"_s, 2,
             cannot + u"a display: neither DISPLAY nor WAYLAND_DISPLAY is set."_s);
-        // Whether Qt's Wayland plugin is installed or not:
-        row("Wayland, no compositor", "exit", none + u"QT_QPA_PLATFORM=wayland"_s, 2,
-            cannot + u"the Wayland display wayland-0"_s);
+        row("Wayland, no compositor (with or without Qt's plugin)", "exit",
+            none + u"QT_QPA_PLATFORM=wayland"_s, 2, cannot + u"the Wayland display wayland-0"_s);
         row("no screen", "exit", u"QT_QPA_PLATFORM=linuxfb:fb=/nonexistent"_s, 2,
             cannot + u"a screen through the \"linuxfb\" platform."_s);
         row("--version", "--version", none, 0,

@@ -308,9 +308,6 @@ private slots:
         for (int i = 1; i <= 6; ++i) {  // a choice of spaces is blank
             QCOMPARE(q().QChoice(i)->isHidden(), typing || i == 6);
             QCOMPARE(q().abox(i)->isHidden(), typing ? i > 1 : i == 6);
-            QCOMPARE(q().abox(i)->toPlainText(), typing  ? QString()
-                                                 : i < 6 ? QString(QChar(u'o' + i))
-                                                         : u"  "_s);
             QCOMPARE(accessible(q().QChoice(i)), typing || i == 6 ? QString() : q().abox(i)->toPlainText());
         }
         QCOMPARE(q().abox(1)->frameShape() != QFrame::NoFrame, typing);
@@ -477,8 +474,8 @@ private slots:
             click(Welcome->ui.Start_Quiz);
             PickAQuizForm& p = pick_a_quiz.get();
             QVERIFY(p.which_quiz(1)->isChecked() && p.ui.random_questions->isChecked() &&
-                    p.ui.random_answers->isChecked());
-            QVERIFY(p.ui.answer_when_wrong->isChecked() && !p.ui.answer_when_right->isChecked());
+                    p.ui.random_answers->isChecked() && p.ui.answer_when_wrong->isChecked() &&
+                    !p.ui.answer_when_right->isChecked());
             click(p.which_quiz(2));
             QVERIFY(!p.which_quiz(1)->isChecked());  // exactly one quiz is on
             p.ui.random_questions->setChecked(false);
@@ -559,7 +556,6 @@ private slots:
             const QPixmap picture = Diagram->ui.Image1->pixmap();
             QCOMPARE(picture.size(), size.isEmpty() ? QSize(10, 10) : size);
             QVERIFY(pixel == 0 || picture.toImage().pixel(5, 9) == pixel);
-            QVERIFY(Diagram->ui.Image1->hasScaledContents());
             if (size.isEmpty())
                 verifyMessage(name, u"Diagram"_s, name == u"bomb.gif" ? u"30000 x 30000"_s : QString());
             click(Diagram->ui.Command1);  // "Close" hides it
