@@ -64,8 +64,7 @@ def geometry(*which):
 
 
 def outer_frame(title):
-    """The window's own area grown by the frame the window manager reports
-    (_NET_FRAME_EXTENTS: left, right, top, bottom)."""
+    """The window's area grown by the frame the window manager reports."""
     def framed():
         wid = x11("xdotool", "search", "--onlyvisible", "--name", f"^{re.escape(title)}$").split()[0]
         extents = re.findall(r"\d+", x11("xprop", "-id", wid, "_NET_FRAME_EXTENTS").partition("=")[2])
@@ -122,8 +121,7 @@ class Run:
         return poll(f"window {name!r}", lambda: shown(self.app, lambda w: w.name == name), timeout)
 
     def screen(self):
-        """The screen as Xvfb keeps it in its frame-buffer file (XWD, 32 bits
-        a pixel): a function from (x, y) to (red, green, blue)."""
+        """The screen in Xvfb's frame-buffer file (XWD): (x, y) to (red, green, blue)."""
         with open(os.path.join(self.work, "Xvfb_screen0"), "rb") as f:
             data = f.read()
         head = struct.unpack(">25I", data[:100])
@@ -259,8 +257,7 @@ def first_quiz(run):
 
 
 def question_four(run):
-    """Quiz 4 in slot order without the answer window: slot 4 first, which
-    names two diagrams and an exhibit."""
+    """Quiz 4 in slot order, slot 4 first, with two diagrams and an exhibit."""
     run.centred("Network Admin Quiz 1.0")  # loaded afresh after the test
     run.hear("I Agree push button")
     run.key("Return", "shift+Tab", "shift+Tab", "space").hear("Questions check box checked", "not checked")

@@ -185,10 +185,8 @@ private slots:
 
     void noTextRepeatsAKnownFault()
     {
-        QFETCH(bool, askedOnly);
-        QFETCH(QString, context);
-        QFETCH(QString, forbidden);
-        QFETCH(QString, required);
+        const auto [askedOnly, context, forbidden, required] =
+            testing::fetch<bool, QString, QString, QString>("askedOnly", "context", "forbidden", "required");
         const auto rule = [](const QString& pattern) {
             return QRegularExpression(pattern, QRegularExpression::CaseInsensitiveOption);
         };

@@ -82,11 +82,12 @@ private slots:
         for (const auto& overflows : std::initializer_list<std::function<void()>>{
                  [&] { (void)(max + 1); }, [&] { (void)(min - 1); }, [&] { (void)(0 - min); },
                  [&] { (void)(Int16(-1) * min); }, [&] { (void)(Int16(182) * Int16(181)); },
-                 [&] { (void)(Int16(2) * 2147483647); }, [] { Int16 v(40000); }})
+                 [&] { (void)(Int16(2) * 2147483647); }, [] { Int16 v(40000); },
+                 [&] {
+                     Int16 c = max;
+                     c += 1;
+                 }})
             QCOMPARE(errorOf(overflows), 6);
-        Int16 counter = max;
-        QCOMPARE(errorOf([&] { counter += 1; }), 6);
-        QCOMPARE(int(counter), 32767);  // unchanged by the failed step
         platform::BoundedArray<Int16, 0, 200> order;
         const auto& view = order;
         for (int i : {-1, 0, 200, 201, 32767}) {
@@ -186,10 +187,8 @@ private slots:
     }
     void whatEndsTheProcess()
     {
-        QFETCH(QByteArray, mode);
-        QFETCH(QString, environment);
-        QFETCH(int, status);
-        QFETCH(QString, output);
+        const auto [mode, environment, status, output] =
+            testing::fetch<QByteArray, QString, int, QString>("mode", "environment", "status", "output");
         QTemporaryDir runtime;  // a Wayland client library complains of a missing one
         QProcess child;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();

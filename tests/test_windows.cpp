@@ -301,8 +301,7 @@ private slots:
     }
     void closeBoxesEndTheProgram()
     {
-        QFETCH(bool, options);
-        QFETCH(int, about);
+        const auto [options, about] = testing::fetch<bool, int>("options", "about");
         shell::Main();
         quest.get(), Exhibit.get(), choosetest.get(), Diagram.get();
         if (about)
@@ -327,14 +326,11 @@ private slots:
 
     // Each window as designed: caption, size, the program's icon (in two sizes)
     // or none, minimise and maximise boxes, a fixed size for the welcome window
-    // alone, the fonts of the window and of controls with their own, and its
-    // pictures in the rendering that suits the screen: twice the pixels at 200 %.
-    // Tab and Shift+Tab take the focus through its controls in the design's
-    // order, past the answer boxes and what takes no focus; a text box that
-    // hands the focus on to a button (the question, a window's text) is a stop
-    // all the same. What takes the focus has a name a screen reader says.
-    // Resized, a window with the resizer takes its controls along in
-    // proportion; the others leave them where they are.
+    // alone, fonts, and pictures sharp at 200 %. Tab and Shift+Tab take the
+    // focus through the controls in the design's order, past the answer boxes
+    // and what takes no focus; a text box that hands the focus on to a button
+    // is a stop all the same; each control that takes it has a spoken name.
+    // The resizer takes the controls along in proportion; elsewhere they stay.
     void windowsAsDesigned_data()
     {
         testing::columns<QString, QString, QSize, bool, bool, bool, QString, QStringList>(
@@ -371,14 +367,9 @@ private slots:
     }
     void windowsAsDesigned()
     {
-        QFETCH(QString, window);
-        QFETCH(QString, caption);
-        QFETCH(QSize, client);
-        QFETCH(bool, icon);
-        QFETCH(bool, boxes);
-        QFETCH(bool, resizer);
-        QFETCH(QString, fonts);
-        QFETCH(QStringList, stops);
+        const auto [window, caption, client, icon, boxes, resizer, fonts, stops] =
+            testing::fetch<QString, QString, QSize, bool, bool, bool, QString, QStringList>(
+                "window", "caption", "client", "icon", "boxes", "resizer", "fonts", "stops");
         QWidget* w = loadWindow(window);
         QCOMPARE(w->windowTitle(), caption);
         QCOMPARE(w->size(), client);
@@ -457,10 +448,8 @@ private slots:
     }
     void designHoldsOnTheDesktop()
     {
-        QFETCH(QString, window);
-        QFETCH(int, pointSize);
-        QFETCH(bool, dark);
-        QFETCH(bool, roomy);
+        const auto [window, pointSize, dark, roomy] =
+            testing::fetch<QString, int, bool, bool>("window", "pointSize", "dark", "roomy");
         Welcome.get();  // loads the bank, whose names the windows show
         const QMap<QString, QFont> designed =
             window == u"MsgBox" ? QMap<QString, QFont>() : fontsIn(loadWindow(window));

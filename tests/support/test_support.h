@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <tuple>
 #include <vector>
 
 #include <QApplication>
@@ -63,6 +64,13 @@ template <class... T, class... Name>
 void columns(Name... names)
 {
     (QTest::addColumn<T>(names), ...);
+}
+
+// The values of the row a test runs on: fetch<QString, int>("name", "count").
+template <class... T, class... Name>
+std::tuple<T...> fetch(Name... names)
+{
+    return {*static_cast<T*>(QTest::qData(names, qMetaTypeId<T>()))...};
 }
 
 // A control of a window by object name; a missing one ends the test program.
