@@ -37,14 +37,6 @@ using testing::loadWindow;
 
 namespace {
 
-QString fits(const QWidget* w, QSize need, QRect room)
-{
-    return need.boundedTo(room.size()) == need
-               ? QString()
-               : QString::asprintf("%s needs %dx%d px, has %dx%d", qPrintable(w->objectName()), need.width(),
-                                   need.height(), room.width(), room.height());
-}
-
 // The room a text takes as drawn: line by line, a mnemonic's ampersand left out.
 QSize extent(const QFontMetrics& fm, QString text)
 {
@@ -60,11 +52,16 @@ QString clipped(QWidget* w)
 {
     const QFontMetrics fm(w->font());
     QStyle* style = w->style();
+    const auto fits = [w](QSize need, QRect room) {
+        return need.boundedTo(room.size()) == need
+                   ? QString()
+                   : QString::asprintf("%s needs %dx%d px, has %dx%d", qPrintable(w->objectName()),
+                                       need.width(), need.height(), room.width(), room.height());
+    };
     if (auto* label = qobject_cast<QLabel*>(w); label && label->pixmap().isNull()) {
         const int m = label->margin();
         const QRect room = label->contentsRect().marginsRemoved(QMargins(m, m, m, m));
-        return fits(w,
-                    label->wordWrap() ? fm.boundingRect(room, Qt::TextWordWrap, label->text()).size()
+        return fits(label->wordWrap() ? fm.boundingRect(room, Qt::TextWordWrap, label->text()).size()
                                       : extent(fm, label->text().replace(u'&', u"&&"_s)),
                     room);
     }
@@ -74,7 +71,7 @@ QString clipped(QWidget* w)
         const auto contents = qobject_cast<QCheckBox*>(w)      ? QStyle::SE_CheckBoxContents
                               : qobject_cast<QRadioButton*>(w) ? QStyle::SE_RadioButtonContents
                                                                : QStyle::SE_PushButtonContents;
-        return fits(w, extent(fm, button->text()), style->subElementRect(contents, &option, w));
+        return fits(extent(fm, button->text()), style->subElementRect(contents, &option, w));
     }
     if (auto* edit = qobject_cast<QLineEdit*>(w)) {
         QStyleOptionFrame option;
@@ -86,7 +83,7 @@ QString clipped(QWidget* w)
         const QRect room = style->subElementRect(QStyle::SE_LineEditContents, &option, edit)
                                .marginsRemoved(edit->textMargins())
                                .adjusted(2, 1, -2, -1);
-        return fits(w, QSize(fm.horizontalAdvance(edit->text()), fm.tightBoundingRect(edit->text()).height()),
+        return fits(QSize(fm.horizontalAdvance(edit->text()), fm.tightBoundingRect(edit->text()).height()),
                     room);
     }
     auto* text = qobject_cast<QPlainTextEdit*>(w);

@@ -21,8 +21,7 @@ namespace testing {
 
 ProgramHarness::ProgramHarness(unsigned seed)
 {
-    static const bool prepared = (shell::prepareApplication(), true);
-    (void)prepared;
+    [[maybe_unused]] static const bool prepared = (shell::prepareApplication(), true);
     platform::destroyAllForms();
     bank::resetBank();
     state::resetQuizState();
@@ -105,7 +104,6 @@ bool whileModal(const QString& windowName, const std::function<void()>& action,
 {
     bool seen = false;
     QTimer poll;
-    poll.setInterval(5);
     QObject::connect(&poll, &QTimer::timeout, [&] {
         for (QWidget* w : QApplication::topLevelWidgets())
             if (!seen && w->isVisible() && w->isModal() && w->objectName() == windowName) {
@@ -115,7 +113,7 @@ bool whileModal(const QString& windowName, const std::function<void()>& action,
                 w->hide();  // also when a check in `whenShown` failed, so that `action` returns
             }
     });
-    poll.start();
+    poll.start(5);
     action();
     return seen;
 }
