@@ -218,8 +218,7 @@ private slots:
     // a screen reader on its choice button.
     void questionAndAnswerOrder_data()
     {
-        QTest::addColumn<int>("first");
-        QTest::addColumn<bool>("shuffled");
+        testing::columns<int, bool>("first", "shuffled");
         for (int first = 1; first <= 4; ++first)
             QTest::addRow("quiz %d", first) << first << false;
         QTest::newRow("quiz 2, shuffled") << 2 << true;
@@ -391,12 +390,9 @@ private slots:
         });
         if (right)
             pressCorrectChoices();
-        QString shown;
         QVERIFY(testing::whileModal(u"theanswer"_s, next, [&](QWidget* window) {
             TheAnswerForm& a = theanswer.get();
-            QCOMPARE(window->windowTitle(), u"The Answer"_s);
-            QCOMPARE(quiz::answerText(*quest.instance()), text);
-            shown = a.ui.Text1->toPlainText();
+            QCOMPARE(a.ui.Text1->toPlainText(), QString(text).replace(u"\r\n"_s, u"\n"_s));
             QCOMPARE(accessible(a.ui.Closeb), QString(text).replace(u"\r\n"_s, u" "_s));
             if (type == u"fill") {
                 QTest::keyClick(a.ui.Closeb, Qt::Key_Space);
@@ -421,7 +417,6 @@ private slots:
             click(a.ui.Closeb);
             QVERIFY(!a.isVisible());
         }));
-        QCOMPARE(shown, QString(text).replace(u"\r\n"_s, u"\n"_s));
         QVERIFY(!theanswer.isLoaded());
         QCOMPARE(q().ui.score->text(), right ? u"1/1"_s : u"0/1"_s);
     }
