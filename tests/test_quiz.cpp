@@ -546,8 +546,8 @@ private slots:
                 verifyMessage(name, u"Diagram"_s, name == u"bomb.gif" ? u"30000 x 30000"_s : QString());
             click(Diagram->ui.Command1);  // "Close" hides it
         } else {
-            QString lines =
-                Exhibit->ui.Text1->document()->toRawText();  // what toPlainText() would make spaces
+            // As written: toPlainText() would turn a no-break space into a space.
+            QString lines = Exhibit->ui.Text1->document()->toRawText();
             QCOMPARE(lines.replace(QChar::ParagraphSeparator, u'\n'), shown.toString());
             const QScrollBar* bar = Exhibit->ui.Text1->verticalScrollBar();
             QTest::keyClick(Exhibit->ui.Command1, Qt::Key_PageDown);  // read by keyboard all the same

@@ -332,9 +332,9 @@ private slots:
     {
         testing::columns<QString, QString, QSize, bool, bool, bool, QString, QStringList>(
             "window", "caption", "client", "icon", "boxes", "resizer", "fonts", "stops");
+        // fonts: the window's own, then name=font; stops: the tab stops in order.
         const auto row = [](const char* w, const char* caption, QSize client, bool icon, bool boxes,
-                            bool resizer, const char* fonts,
-                            const char* stops) {  // the window's font, then name=font
+                            bool resizer, const char* fonts, const char* stops) {
             QTest::newRow(w) << w << caption << client << icon << boxes << resizer
                              << QString::fromLatin1(w) + u'=' + fonts
                              << QString::fromLatin1(stops).split(u' ');
@@ -404,8 +404,8 @@ private slots:
                 log.names.clear();
                 QTest::keyClick(from, Qt::Key_Tab, forward ? Qt::NoModifier : Qt::ShiftModifier);
                 walked << log.names.value(0, from->objectName());  // where Tab stopped, before any hand-on
-                QVERIFY(
-                    qobject_cast<QAbstractButton*>(QApplication::focusWidget()));  // a text box hands it on
+                // A text box that takes the focus hands it on to a button.
+                QVERIFY(qobject_cast<QAbstractButton*>(QApplication::focusWidget()));
             }
             QCOMPARE(walked, designed);
         }
