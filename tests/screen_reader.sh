@@ -8,13 +8,11 @@ for tool in dbus-run-session Xvfb openbox orca xdotool xprop xwininfo qt6ct /usr
     fi
 done
 run=(dbus-run-session -- /usr/bin/python3 "$(dirname "$0")/screen_reader.py" "$@")
-# Orca will not start while another Orca of the same user runs anywhere on the
-# machine (another run of this test, say). In a PID namespace of its own (where
-# one may be made) it sees only its own, and all that the run started ends
-# with it, even when the run fails half-way.
+# Orca will not start while another Orca of the same user runs (another run of
+# this test, say): in a PID namespace of its own, where one may be made, it
+# sees only its own, and all that the run started ends with it. sh heads the
+# namespace and inherits the run's orphans, which dbus-run-session would report.
 if unshare --pid --fork --mount-proc --kill-child true 2>/dev/null; then
-    # sh is the namespace's first process, which inherits the run's orphans:
-    # dbus-run-session would report each one.
     exec unshare --pid --fork --mount-proc --kill-child /bin/sh -c '"$@"; exit $?' sh "${run[@]}"
 fi
 exec "${run[@]}"

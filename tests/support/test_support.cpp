@@ -1,5 +1,7 @@
 #include "support/test_support.h"
 
+#include <QDir>
+
 #include "bank/question_bank.h"
 #include "platform/message_box.h"
 #include "platform/random.h"
@@ -15,9 +17,6 @@
 #include "shell/welcome.h"
 #include "state/quiz_state.h"
 
-#include <QDir>
-#include <QFile>
-
 #ifdef Q_OS_WIN
 #include <windows.h>
 #else
@@ -28,8 +27,7 @@ namespace testing {
 
 ProgramHarness::ProgramHarness(unsigned seed)
 {
-    static const bool prepared = (shell::prepareApplication(), true);
-    (void)prepared;
+    [[maybe_unused]] static const bool prepared = (shell::prepareApplication(), true);
     platform::destroyAllForms();
     bank::resetBank();
     state::resetQuizState();
@@ -43,6 +41,7 @@ ProgramHarness::ProgramHarness(unsigned seed)
     });
     platform::setEndHandler([this](int) { ++endCount; });
     platform::installRandomSource(std::make_unique<platform::FixedSeedRandom>(seed));
+    QDir::setCurrent(folder_.path());
     QObject::connect(&watchdog_, &QTimer::timeout, [this] {
         if (QWidget* modal = QApplication::activeModalWidget(); modal && modal == lastModal_) {
             QTest::qFail("a modal window was left open", __FILE__, __LINE__);
@@ -62,6 +61,7 @@ ProgramHarness::~ProgramHarness()
     platform::installRandomSource(nullptr);
     bank::resetBank();
     state::resetQuizState();
+    QDir::setCurrent(QDir::tempPath());  // out of the folder before it goes
 }
 
 void ProgramHarness::settle()
@@ -78,6 +78,13 @@ void ProgramTestCase::cleanup()
     harness.reset();
 }
 
+QWidget* control(QWidget* window, const QString& name)
+{
+    if (auto* w = window->findChild<QWidget*>(name))
+        return w;
+    qFatal("control %s not found", qPrintable(name));
+}
+
 void click(QWidget* widget)
 {
     QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
@@ -88,15 +95,14 @@ const QStringList kWindowNames = {u"Welcome"_s, u"pick_a_quiz"_s, u"quest"_s,  u
 
 QWidget* loadWindow(const QString& name)
 {
-    const std::pair<QString, std::function<QWidget*()>> windows[] = {
-        {u"Welcome"_s, [] { return &Welcome.get(); }}, {u"pick_a_quiz"_s, [] { return &pick_a_quiz.get(); }},
-        {u"quest"_s, [] { return &quest.get(); }},     {u"theanswer"_s, [] { return &theanswer.get(); }},
-        {u"Diagram"_s, [] { return &Diagram.get(); }}, {u"Exhibit"_s, [] { return &Exhibit.get(); }},
-        {u"About1"_s, [] { return &About1.get(); }},   {u"choosetest"_s, [] { return &choosetest.get(); }}};
-    for (const auto& [windowName, load] : windows)
-        if (windowName == name)
-            return load();
-    qFatal("no window %s", qPrintable(name));
+    // As kWindowNames lists them.
+    const std::function<QWidget*()> load[] = {
+        [] { return &Welcome.get(); },   [] { return &pick_a_quiz.get(); }, [] { return &quest.get(); },
+        [] { return &theanswer.get(); }, [] { return &Diagram.get(); },     [] { return &Exhibit.get(); },
+        [] { return &About1.get(); },    [] { return &choosetest.get(); }};
+    if (!kWindowNames.contains(name))
+        qFatal("no window %s", qPrintable(name));
+    return load[kWindowNames.indexOf(name)]();
 }
 
 bool whileModal(const QString& windowName, const std::function<void()>& action,
@@ -104,7 +110,6 @@ bool whileModal(const QString& windowName, const std::function<void()>& action,
 {
     bool seen = false;
     QTimer poll;
-    poll.setInterval(5);
     QObject::connect(&poll, &QTimer::timeout, [&] {
         for (QWidget* w : QApplication::topLevelWidgets())
             if (!seen && w->isVisible() && w->isModal() && w->objectName() == windowName) {
@@ -114,7 +119,7 @@ bool whileModal(const QString& windowName, const std::function<void()>& action,
                 w->hide();  // also when a check in `whenShown` failed, so that `action` returns
             }
     });
-    poll.start();
+    poll.start(5);
     action();
     return seen;
 }
@@ -160,17 +165,27 @@ bool makeNonRegularFile(const QString& name)
     return QDir().mkdir(name);
 }
 
+QStringList devices()
+{
+    return {u"NUL"_s, u"CON"_s, u"COM1"_s, u"\\\\.\\pipe\\none"_s};
+}
+
+QString unusableDesktop()
+{
+    const bool wine = ::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "wine_get_version");
+    return wine && qEnvironmentVariableIsEmpty("DISPLAY") ? u"the Windows desktop."_s : QString();
+}
+
 UnreadableFile::UnreadableFile()
-    : name_(QDir::current().absoluteFilePath(u"locked.txt"_s)),
-      handle_(::CreateFileW(reinterpret_cast<const wchar_t*>(name_.utf16()), GENERIC_READ | GENERIC_WRITE, 0,
-                            nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr))
+    : name(QDir::current().absoluteFilePath(u"locked.txt"_s)),
+      handle(::CreateFileW(reinterpret_cast<const wchar_t*>(name.utf16()), GENERIC_WRITE, 0, nullptr,
+                           CREATE_ALWAYS, 0, nullptr))
 {
 }
 
 UnreadableFile::~UnreadableFile()
 {
-    ::CloseHandle(handle_);
-    QFile::remove(name_);
+    ::CloseHandle(handle);
 }
 #else
 bool makeNonRegularFile(const QString& name)
@@ -178,7 +193,17 @@ bool makeNonRegularFile(const QString& name)
     return ::mkfifo(QFile::encodeName(name).constData(), 0600) == 0;
 }
 
-UnreadableFile::UnreadableFile() : name_(u"/proc/self/mem"_s) {}
+QStringList devices()
+{
+    return {};
+}
+
+QString unusableDesktop()
+{
+    return u"the X display :987."_s;
+}
+
+UnreadableFile::UnreadableFile() : name(u"/proc/self/mem"_s) {}
 
 UnreadableFile::~UnreadableFile() = default;
 #endif

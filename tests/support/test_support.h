@@ -2,11 +2,13 @@
 
 #include <functional>
 #include <memory>
+#include <tuple>
 #include <vector>
 
 #include <QApplication>
 #include <QPointer>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -24,13 +26,12 @@ struct ShownMessage {
 
 // While it lives, message boxes are recorded instead of shown, a fatal
 // run-time error throws platform::RuntimeError, the end of the program is
-// counted, and the random generator is seeded with `seed`.
+// counted, the random generator is seeded with `seed`, and the working folder
+// is a fresh one, where the files a test writes stay among themselves.
 class ProgramHarness {
 public:
     explicit ProgramHarness(unsigned seed = 12345);
     ~ProgramHarness();
-    ProgramHarness(const ProgramHarness&) = delete;
-    ProgramHarness& operator=(const ProgramHarness&) = delete;
 
     std::vector<ShownMessage> messages;
     int endCount = 0;
@@ -39,6 +40,7 @@ public:
     static void settle();  // lets deferred deletion and the end-of-program check run
 
 private:
+    QTemporaryDir folder_;
     // Modal windows are made afresh each time, so one still up on two ticks
     // was left open: it would hang the run, so it fails the test and is closed.
     QTimer watchdog_;
@@ -57,16 +59,22 @@ protected slots:
     void cleanup();
 };
 
-// A control of a window by object name; a missing one ends the test program.
-template <class T = QWidget>
-T* control(QWidget* window, const QString& name)
+// The columns of a data-driven test: columns<QString, int>("name", "count").
+template <class... T, class... Name>
+void columns(Name... names)
 {
-    T* w = window ? window->findChild<T*>(name) : nullptr;
-    if (!w)
-        qFatal("control %s not found", qPrintable(name));
-    return w;
+    (QTest::addColumn<T>(names), ...);
 }
 
+// The values of the row a test runs on: fetch<QString, int>("name", "count").
+template <class... T, class... Name>
+std::tuple<T...> fetch(Name... names)
+{
+    return {*static_cast<T*>(QTest::qData(names, qMetaTypeId<T>()))...};
+}
+
+// A control of a window by object name; a missing one ends the test program.
+QWidget* control(QWidget* window, const QString& name);
 void click(QWidget* widget);
 
 // The program's windows by name; the first use of a name loads its window.
@@ -97,25 +105,23 @@ void putQuestion(int slot, const QString& type, const QStringList& choices, cons
 // Presses the shown choices the question on screen marks correct.
 void pressCorrectChoices();
 
-// File-system entries that the program must refuse or survive, made the
-// host's way. A name that is no regular file and that a read would block on:
-// a FIFO; on Windows, which has none, a folder.
+// What the program must refuse or survive, made the host's way: a name of
+// no regular file that a read would block on (a FIFO; on Windows, a folder);
+// devices that answer every open (Windows' only); how the program names a
+// desktop the tests can give it and it cannot use (X display :987; Wine's
+// without an X display, as scripts/windows runs the tests; none on Windows).
 bool makeNonRegularFile(const QString& name);
+QStringList devices();
+QString unusableDesktop();
 
-// While it lives, `name()` is a regular file that cannot be read: Linux's
-// memory file of the process, or on Windows a file held by another handle
-// that shares nothing.
-class UnreadableFile {
-public:
+// While it lives, `name` is a regular file that cannot be read: Linux's
+// memory file of the process, or on Windows a file another handle holds.
+struct UnreadableFile {
+    Q_DISABLE_COPY_MOVE(UnreadableFile)
     UnreadableFile();
     ~UnreadableFile();
-    UnreadableFile(const UnreadableFile&) = delete;
-    UnreadableFile& operator=(const UnreadableFile&) = delete;
-    QString name() const { return name_; }
-
-private:
-    QString name_;
-    void* handle_ = nullptr;
+    QString name;
+    void* handle = nullptr;
 };
 
 }  // namespace testing
