@@ -176,10 +176,34 @@ void QuestForm::show_quest()
     const QString question = QStringLiteral("Question %1: %2 %3")
                                  .arg(ui.question_number->text(), spoken(current_question.question_text),
                                       ui.Directions->text().trimmed());
-    ui.NextButton->setAccessibleDescription(question);
-    if (std::exchange(focusStaysOnNext_, false))
-        ui::announce(this, question);
+    if (std::exchange(backFromAnswer_, false)) {
+        focusStaysOnNext_ = false;
+        questionToTell_ = question;
+        if (isActiveWindow())
+            tellQuestion();
+    } else {
+        ui.NextButton->setAccessibleDescription(question);
+        if (std::exchange(focusStaysOnNext_, false))
+            ui::announce(this, question);
+    }
     ui.NextButton->setFocus();
+}
+
+// Back from the answer window, a screen reader reads NEXT afresh only once
+// this window is active again, and then as it knew NEXT before: the question
+// is told once the window is active, by then or later.
+void QuestForm::tellQuestion()
+{
+    const QString question = std::exchange(questionToTell_, QString());
+    ui.NextButton->setAccessibleDescription(question);
+    ui::announce(this, question);
+}
+
+void QuestForm::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !questionToTell_.isEmpty())
+        tellQuestion();
+    QWidget::changeEvent(event);
 }
 
 void QuestForm::check_answer()
@@ -240,10 +264,7 @@ void QuestForm::show_answer()
     ui.NextButton->setAccessibleDescription(QString());
     window.ShowModal();
     theanswer.Unload();
-    // Where this window already has the focus back, the screen reader has
-    // read NEXT before the next question was put up: it is announced. Where
-    // not, NEXT is read with it when the window is activated.
-    focusStaysOnNext_ = isActiveWindow();
+    backFromAnswer_ = true;
     ui.NextButton->setFocus();
 }
 

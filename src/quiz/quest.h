@@ -44,7 +44,12 @@ private:
     platform::BoundedArray<PictureButton*, 1, 6> QChoice_;
     platform::BoundedArray<QPushButton*, 1, 3> diagrambutton_;
     platform::BoundedArray<QPushButton*, 1, 3> exhibitbutton_;
+    void tellQuestion();
+    void changeEvent(QEvent* event) override;
+
     bool focusStaysOnNext_ = false;  // set by NEXT for the question it brings
+    bool backFromAnswer_ = false;    // set as the answer window closes, for the question that follows
+    QString questionToTell_;         // a screen reader's, once this window is active again
 };
 
 extern platform::FormRef<QuestForm> quest;
