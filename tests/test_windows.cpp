@@ -256,7 +256,6 @@ private slots:
         QCOMPARE(w->ui.author_name2->text(), bank::author_contact);
         QVERIFY(QTest::qWaitForWindowActive(w));
         QCOMPARE(QApplication::focusWidget(), w->ui.Start_Quiz);
-        QVERIFY(!quest.isLoaded() && !pick_a_quiz.isLoaded());
         click(Welcome->ui.About);
         const QString text =
             u"Prod Name: Network Admin Quiz\nVersion:   1.0\nTest Name: Network Admin Quiz 1.0\n"_s;
@@ -308,10 +307,6 @@ private slots:
         if (options) {
             click(Welcome->ui.Start_Quiz);
             QVERIFY(pick_a_quiz->isVisible() && !Welcome->isVisible());
-            QVERIFY(QTest::qWaitForWindowActive(pick_a_quiz.instance()));
-            QCOMPARE(QApplication::focusWidget(), pick_a_quiz->ui.Command1);
-            harness->settle();
-            QCOMPARE(harness->endCount, 0);
         }
         (options ? static_cast<QWidget*>(pick_a_quiz.instance()) : Welcome.instance())->close();
         QVERIFY(!Welcome.isLoaded() && !pick_a_quiz.isLoaded() && !quest.isLoaded() && !Exhibit.isLoaded() &&
@@ -455,8 +450,7 @@ private slots:
         QStringList problems;
         if (window == u"MsgBox") {  // its title beside an icon and three buttons, as the screen allows
             const QString title = u"A title far longer than the text of its box"_s;
-            problems << u"not shown"_s;
-            testing::whileModal(
+            QVERIFY(testing::whileModal(
                 window, [&] { platform::showMessageBox(u"Right/Total = 1/2"_s, title); },
                 [&](QWidget* box) {
                     QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
@@ -466,7 +460,7 @@ private slots:
                     const bool narrow =
                         box->width() < std::min(need, box->screen()->availableGeometry().width());
                     problems = unreadableIn(box) << (narrow ? u"too narrow for its title"_s : QString());
-                });
+                }));
         } else {
             QWidget* w = loadWindow(window);
             w->show();
