@@ -59,8 +59,6 @@ ProgramHarness::~ProgramHarness()
     platform::setEndHandler(nullptr);
     platform::setFatalHandler(platform::showRuntimeErrorAndExit);
     platform::installRandomSource(nullptr);
-    bank::resetBank();
-    state::resetQuizState();
     QDir::setCurrent(QDir::tempPath());  // out of the folder before it goes
 }
 
@@ -111,13 +109,12 @@ bool whileModal(const QString& windowName, const std::function<void()>& action,
     bool seen = false;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (!seen && w->isVisible() && w->isModal() && w->objectName() == windowName) {
-                seen = true;
-                poll.stop();
-                whenShown(w);
-                w->hide();  // also when a check in `whenShown` failed, so that `action` returns
-            }
+        if (QWidget* w = QApplication::activeModalWidget(); !seen && w && w->objectName() == windowName) {
+            seen = true;
+            poll.stop();
+            whenShown(w);
+            w->hide();  // also when a check in `whenShown` failed, so that `action` returns
+        }
     });
     poll.start(5);
     action();
