@@ -324,7 +324,6 @@ private slots:
         }
         QCOMPARE(q().QChoice(6)->pressed(), !typing && input.contains(u'F'));
         next();
-        QCOMPARE(int(state::verdict), right ? 1 : 99);
         QCOMPARE(q().ui.score->text() + q().ui.Percent_Right->text(), right ? u"1/1100%"_s : u"0/10%"_s);
         QVERIFY(q().abox(1)->frameShape() == QFrame::NoFrame &&
                 q().ui.typestuff->isHidden());                 // choices again
@@ -445,7 +444,6 @@ private slots:
                 QVERIFY(behind);
                 QCOMPARE(harness->messages.back().text, quiz::resultMessage(answered, 50));
             }
-            QCOMPARE(int(state::question_counter), 50);
             harness->settle();  // back at the welcome window
             QVERIFY(Welcome->isVisible() && !quest.isLoaded() && !pick_a_quiz.isLoaded() &&
                     !harness->endCount);
