@@ -82,11 +82,7 @@ private slots:
         for (const auto& overflows : std::initializer_list<std::function<void()>>{
                  [&] { (void)(max + 1); }, [&] { (void)(min - 1); }, [&] { (void)(0 - min); },
                  [&] { (void)(Int16(-1) * min); }, [&] { (void)(Int16(182) * Int16(181)); },
-                 [&] { (void)(Int16(2) * 2147483647); }, [] { Int16 v(40000); },
-                 [&] {
-                     Int16 c = max;
-                     c += 1;
-                 }})
+                 [&] { (void)(Int16(2) * 2147483647); }, [] { Int16 v(40000); }, [&] { Int16(max) += 1; }})
             QCOMPARE(errorOf(overflows), 6);
         platform::BoundedArray<Int16, 0, 200> order;
         const auto& view = order;
