@@ -259,31 +259,28 @@ private slots:
         testing::columns<bool, QString, bool>("typing", "input", "right");
         // Choices p to t and one of spaces, q and s correct: the letters pressed in
         // turn, F the hidden sixth; a small letter is Alt and the letter.
-        const auto press = [](const char* tag, const char* letters, bool right) {
-            QTest::newRow(tag) << false << letters << right;
+        const auto row = [](const char* tag, bool typing, const QString& input, bool right) {
+            QTest::newRow(tag) << typing << input << right;
         };
-        press("B and D", "BD", true);
-        press("B alone", "B", false);
-        press("A, B and D", "ABD", false);
-        press("D twice and B", "DDB", false);  // a second click releases D
-        press("B, D and a hidden one", "BDF", true);
-        press("Alt+B, Alt+D, and Alt+F finding no choice", "bdf", true);
+        row("B and D", false, u"BD"_s, true);
+        row("B alone", false, u"B"_s, false);
+        row("A, B and D", false, u"ABD"_s, false);
+        row("D twice and B", false, u"DDB"_s, false);  // a second click releases D
+        row("B, D and a hidden one", false, u"BDF"_s, true);
+        row("Alt+B, Alt+D, and Alt+F finding no choice", false, u"bdf"_s, true);
         // Typed, \n as Enter and \v as Shift+Enter, against the choices below.
-        const auto type = [](const char* tag, const QString& text, bool right) {
-            QTest::newRow(tag) << true << text << right;
-        };
-        type("same", u"default route"_s, true);
-        type("case and outer spaces", u"   DEFAULT Route  "_s, true);
-        type("inner spacing", u"default  route"_s, false);
-        type("only spaces", u"   "_s, false);
-        type("sixth spelling, two lines", u"gateway of\nlast resort"_s, true);
-        type("a line broken by Shift+Enter", u"gateway of\vlast resort"_s, true);
-        type("one line for two", u"gateway of last resort"_s, false);
-        type("third, stored with spaces", u"0.0.0.0/0"_s, true);
-        type("no-break space after", u"default route\u00a0"_s, false);
-        type("stored with a no-break space", u"NEXT\u00a0HOP"_s, true);
-        type("a space for the no-break space", u"next hop"_s, false);
-        type("upper-cased letter by letter", u"STRASSE"_s, false);  // not "straße"
+        row("same", true, u"default route"_s, true);
+        row("case and outer spaces", true, u"   DEFAULT Route  "_s, true);
+        row("inner spacing", true, u"default  route"_s, false);
+        row("only spaces", true, u"   "_s, false);
+        row("sixth spelling, two lines", true, u"gateway of\nlast resort"_s, true);
+        row("a line broken by Shift+Enter", true, u"gateway of\vlast resort"_s, true);
+        row("one line for two", true, u"gateway of last resort"_s, false);
+        row("third, stored with spaces", true, u"0.0.0.0/0"_s, true);
+        row("no-break space after", true, u"default route\u00a0"_s, false);
+        row("stored with a no-break space", true, u"NEXT\u00a0HOP"_s, true);
+        row("a space for the no-break space", true, u"next hop"_s, false);
+        row("upper-cased letter by letter", true, u"STRASSE"_s, false);  // not "straße"
     }
     void answers()
     {
@@ -360,23 +357,20 @@ private slots:
     // double-click on NEXT, landing on Close, is let go; no later click, no key.
     void answerWindow_data()
     {
-        testing::columns<QString, bool, QString>("type", "right", "text");
-        const QString question = u"Question of slot 1\r\nsecond line"_s;
-        const QString choices = u"\r\nA.)  alpha\r\nB.)  beta\r\nC.)  gamma"_s,
-                      end = u"\r\n\r\n"_s + kLongText + u"\r\nnote"_s;
-        QTest::newRow("right") << u"multi_answer"_s << true
-                               << u"Great Job.\r\nThe answer(s):  A C\r\n\r\n"_s + question + choices + end;
-        QTest::newRow("wrong") << u"multi_answer"_s << false
-                               << u"Incorrect.\r\nThe correct answer(s):  A C\r\n\r\n"_s + question +
-                                      choices + end;
-        QTest::newRow("typed, closed by keyboard")
-            << u"fill"_s << false << u"Incorrect.\r\nThe correct answer(s): alpha\r\n\r\n"_s + question + end;
+        testing::columns<bool, bool, QString>("typed", "right", "verdict");
+        QTest::newRow("right") << false << true << u"Great Job.\r\nThe answer(s):  A C"_s;
+        QTest::newRow("wrong") << false << false << u"Incorrect.\r\nThe correct answer(s):  A C"_s;
+        QTest::newRow("typed") << true << false << u"Incorrect.\r\nThe correct answer(s): alpha"_s;
     }
     void answerWindow()
     {
-        const auto [type, right, text] = testing::fetch<QString, bool, QString>("type", "right", "text");
+        const auto [typed, right, verdict] = testing::fetch<bool, bool, QString>("typed", "right", "verdict");
+        const QString text = verdict + u"\r\n\r\nQuestion of slot 1\r\nsecond line"_s +
+                             (typed ? QString() : u"\r\nA.)  alpha\r\nB.)  beta\r\nC.)  gamma"_s) +
+                             u"\r\n\r\n"_s + kLongText + u"\r\nnote"_s;
         startQuiz({.showWhenRight = true, .showWhenWrong = true}, [&] {
-            putQuestion(1, type, {u"alpha"_s, u"beta"_s, u"gamma"_s}, {1, 0, 1});
+            putQuestion(1, typed ? u"fill"_s : u"multi_answer"_s, {u"alpha"_s, u"beta"_s, u"gamma"_s},
+                        {1, 0, 1});
             bank::question_bank[1].explanation = kLongText;
             bank::question_bank[1].answer_note = u"note"_s;
         });
@@ -386,7 +380,7 @@ private slots:
             TheAnswerForm& a = theanswer.get();
             QCOMPARE(a.ui.Text1->toPlainText(), QString(text).replace(u"\r\n"_s, u"\n"_s));
             QCOMPARE(accessible(a.ui.Closeb), QString(text).replace(u"\r\n"_s, u" "_s));
-            if (type == u"fill") {
+            if (typed) {
                 QTest::keyClick(a.ui.Closeb, Qt::Key_Space);
                 QVERIFY(!a.isVisible());
                 return;
