@@ -14,7 +14,6 @@
 
 #include "platform/display.h"
 #include "platform/files.h"
-#include "platform/message_box.h"
 #include "platform/random.h"
 #include "platform/text.h"
 #include "shell/module1.h"

@@ -23,7 +23,6 @@
 #include "quiz/diagram.h"
 #include "quiz/exhibit.h"
 #include "quiz/quest.h"
-#include "quiz/theanswer.h"
 #include "shell/about1.h"
 #include "shell/choosetest.h"
 #include "shell/module1.h"
@@ -240,8 +239,8 @@ class WindowsTest : public testing::ProgramTestCase {
 private slots:
     // The welcome window shows the test's name and its author's address; each
     // load fills the bank afresh and sets the quiz length, a quarter of it
-    // rounded down. The about text is built when its window loads, not each time it
-    // shows; the exit buttons end the program at once.
+    // rounded down. The about window hands the focus on to Close, and Esc hides
+    // it; the exit buttons end the program at once.
     void welcomeAboutAndExit()
     {
         for (const auto& [count, length] : {std::pair{200, 50}, {203, 50}, {4, 1}, {3, 0}, {800, 200}})
@@ -255,10 +254,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(About1.instance()));
         click(About1->ui.Text1->viewport());
         QCOMPARE(QApplication::focusWidget(), About1->ui.Command1);  // the text hands the focus on
-        About1->ui.Text1->setPlainText(u"kept"_s);
         click(About1->ui.Command1);
-        click(Welcome->ui.About);  // shown again, not rebuilt
-        QCOMPARE(About1->ui.Text1->toPlainText(), u"kept"_s);
+        click(Welcome->ui.About);  // shown again
         QVERIFY(QTest::qWaitForWindowActive(About1.instance()));
         QTest::keyClick(About1.instance(), Qt::Key_Escape);  // as Close does
         QVERIFY(About1.isLoaded() && !About1->isVisible());
