@@ -156,7 +156,6 @@ QStringList unreadableIn(QWidget* window)
     return problems;
 }
 
-// The font of each control of a window, by name.
 QMap<QString, QFont> fontsIn(QWidget* window)
 {
     QMap<QString, QFont> fonts{{window->objectName(), window->font()}};
@@ -179,10 +178,8 @@ public:
     }
     QRect subElementRect(SubElement element, const QStyleOption* option, const QWidget* w) const override
     {
-        QRect r = QProxyStyle::subElementRect(element, option, w);
-        if (element == SE_CheckBoxContents || element == SE_RadioButtonContents)
-            r.setLeft(r.left() + 6);
-        return r;
+        const bool caption = element == SE_CheckBoxContents || element == SE_RadioButtonContents;
+        return QProxyStyle::subElementRect(element, option, w).adjusted(caption ? 6 : 0, 0, 0, 0);
     }
 };
 
