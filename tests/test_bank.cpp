@@ -184,10 +184,9 @@ private slots:
     {
         const auto [askedOnly, context, forbidden, required] =
             testing::fetch<bool, QString, QString, QString>("askedOnly", "context", "forbidden", "required");
-        const auto rule = [](const QString& pattern) {
-            return QRegularExpression(pattern, QRegularExpression::CaseInsensitiveOption);
-        };
-        const QRegularExpression inContext = rule(context), mustNot = rule(forbidden), must = rule(required);
+        const auto caseless = QRegularExpression::CaseInsensitiveOption;
+        const QRegularExpression inContext(context, caseless), mustNot(forbidden, caseless),
+            must(required, caseless);
         QVERIFY(inContext.isValid() && mustNot.isValid() && must.isValid());
         bank::load_quest_1();
         int read = 0;
