@@ -418,7 +418,6 @@ private slots:
             for (int k = 0; k < answered; ++k)
                 pressCorrectChoices(), next();
             if (answered == 3) {
-                pick_a_quiz->hide();
                 platform::setMessageBoxHandler(nullptr);
                 QVERIFY(testing::whileModal(
                     u"MsgBox"_s, [] { click(q().ui.quitquiz); },
