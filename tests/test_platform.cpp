@@ -51,8 +51,7 @@ int runChild(const QByteArray& mode)
     user.start(10);
     QTimer::singleShot(0, [mode] {
         if (mode == "overflow") {
-            Int16 counter = 32767;
-            counter += 1;
+            Int16(32767) += 1;
         } else if (mode == "bounds") {
             state::quiz_length = 201;  // more than the question order holds
             shell::buildQuestionOrder();
