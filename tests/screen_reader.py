@@ -7,6 +7,7 @@ the screen by its outer frame. Then the welcome window under qt6ct with a
 Through screen_reader.sh: PROGRAM [WORKING_DIRECTORY] or --desktop-entry FILE
 (the entry's Exec in its Path)."""
 import collections
+import contextlib
 import os
 import re
 import shlex
@@ -28,11 +29,9 @@ def spoken(text):
 def poll(what, get, timeout=10.0):
     end = time.time() + timeout
     while time.time() < end:
-        try:
+        with contextlib.suppress(Exception):
             if (found := get()) is not None:
                 return found
-        except Exception:
-            pass
         time.sleep(0.2)
     raise RuntimeError(f"not found: {what}")
 
