@@ -173,16 +173,15 @@ class QuizTest : public testing::ProgramTestCase {
     void checkInvariants(int at)
     {
         using namespace state;
-        const QByteArray where = "after step " + QByteArray::number(at);
-        QVERIFY2(number_right >= 0 && number_right <= question_counter && question_counter <= quiz_length + 1,
-                 where);
-        if (QuestForm* q = quest.instance(); q && q->isVisible() && question_counter >= 2)
-            QVERIFY2(q->ui.score->text() == u"%1/%2"_s.arg(int(number_right)).arg(question_counter - 1),
-                     where);
-        const auto forms = shownForms();  // exactly one main window is shown
-        QVERIFY2(std::count_if(forms.begin(), forms.end(), [](auto* f) { return f->isMainWindow(); }) == 1 &&
-                     !QApplication::activeModalWidget(),
-                 where);
+        const QuestForm* q = quest.instance();
+        const auto forms = shownForms();  // exactly one main window is shown, and no modal one
+        QVERIFY2(
+            number_right >= 0 && number_right <= question_counter && question_counter <= quiz_length + 1 &&
+                (!q || !q->isVisible() || question_counter < 2 ||
+                 q->ui.score->text() == u"%1/%2"_s.arg(int(number_right)).arg(question_counter - 1)) &&
+                std::count_if(forms.begin(), forms.end(), [](auto* f) { return f->isMainWindow(); }) == 1 &&
+                !QApplication::activeModalWidget(),
+            "after step " + QByteArray::number(at));
     }
 
     // Slot 1 names the given files and clue; the quiz starts on it.
@@ -298,8 +297,6 @@ private slots:
         QCOMPARE(q().ui.typestuff->isHidden(), !typing);
         QCOMPARE(q().ui.Directions->text(), typing ? u" Please Type in the Correct Answer"_s
                                                    : u" Please Select the correct answer(s)"_s);
-        QCOMPARE(accessible(q().ui.NextButton),
-                 u"Question 1: Question of slot 1 second line "_s + q().ui.Directions->text().trimmed());
         QVERIFY(QTest::qWaitForWindowActive(quest.instance()));
         if (typing)
             click(q().abox(1)->viewport());
