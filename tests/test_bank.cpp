@@ -145,39 +145,37 @@ private slots:
     void noTextRepeatsAKnownFault_data()
     {
         testing::columns<bool, QString, QString, QString>("askedOnly", "context", "forbidden", "required");
-        const auto rule = [](const char* tag, bool askedOnly, const char* context, const char* forbidden,
-                             const char* required) {
+        const auto rule = [](const char* tag, const char* context, const char* forbidden,
+                             const char* required, bool askedOnly = false) {
             QTest::newRow(tag) << askedOnly << context << forbidden << required;
         };
         // Answers are shuffled and re-lettered.
-        rule("no choice named by its letter", false, "",
+        rule("no choice named by its letter", "",
              "all of the above|none of the above|\\bboth [A-F]\\b|\\b(answer|choice|option)s? [A-F]\\b|"
              "\\b[A-F] and [A-F]\\b",
              "");
         // The current 802.1D specifies RSTP alone; STP and its listening and
         // blocking states are those of the 1998 edition.
-        rule("STP with its 802.1D edition", false,
+        rule("STP with its 802.1D edition",
              "listening|blocking|blocked|blocks|\\bSTP\\b|spanning tree protocol", "802\\.1D(?!-\\d{4})", "");
         // A host and a router are unlike devices, yet both MDI.
-        rule("cables by port type", false, "", "\\b(un)?like devices|devices of the same kind", "");
-        rule("one to four digits per IPv6 group", false, "", "(?<!one to )four hex(adecimal)? digits", "");
+        rule("cables by port type", "", "\\b(un)?like devices|devices of the same kind", "");
+        rule("one to four digits per IPv6 group", "", "(?<!one to )four hex(adecimal)? digits", "");
         // Addresses come from prefixes with the A flag; on-link is the L flag.
-        rule("SLAAC prefix is not the on-link prefix", false, "SLAAC|autoconfiguration", "on-link", "");
-        rule("modified EUI-64 beside today's default", false, "EUI-64", "", "stable opaque");
-        rule("ARP entries time out even in use", false, "\\bARP\\b", "without use", "");
-        rule("counting to infinity is not cured", false, "count(ing)? to infinity",
-             "\\bcure|\\bsolve|eliminat", "");
-        rule("broadcast routing updates are RIPv1's", false, "broadcast to 255\\.255\\.255\\.255", "",
-             "RIPv1");
+        rule("SLAAC prefix is not the on-link prefix", "SLAAC|autoconfiguration", "on-link", "");
+        rule("modified EUI-64 beside today's default", "EUI-64", "", "stable opaque");
+        rule("ARP entries time out even in use", "\\bARP\\b", "without use", "");
+        rule("counting to infinity is not cured", "count(ing)? to infinity", "\\bcure|\\bsolve|eliminat", "");
+        rule("broadcast routing updates are RIPv1's", "broadcast to 255\\.255\\.255\\.255", "", "RIPv1");
         // WPA2-Personal sends no key; the passphrase-derived key is the PMK.
-        rule("no pre-shared key exchange", false, "", "(pre-shared key|PSK) exchange", "");
+        rule("no pre-shared key exchange", "", "(pre-shared key|PSK) exchange", "");
         // A list of the ways to route between VLANs must not read as the only ones.
-        rule("inter-VLAN routing methods as examples", false,
-             "inter-VLAN routing|route traffic between VLANs", "", "such as|for example|physical interface");
+        rule("inter-VLAN routing methods as examples", "inter-VLAN routing|route traffic between VLANs", "",
+             "such as|for example|physical interface");
         // NAT rewrites them on the way.
-        rule("addresses end to end only without NAT", false, "end to end", "", "\\bNAT\\b");
+        rule("addresses end to end only without NAT", "end to end", "", "\\bNAT\\b");
         // A term of some router systems that no standard defines.
-        rule("wildcard mask defined where asked", true, "wildcard", "", "\\bignores\\b|\\binverse\\b");
+        rule("wildcard mask defined where asked", "wildcard", "", "\\bignores\\b|\\binverse\\b", true);
     }
 
     void noTextRepeatsAKnownFault()
