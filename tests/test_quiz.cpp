@@ -441,7 +441,6 @@ private slots:
             click(p.which_quiz(2));
             QVERIFY(!p.which_quiz(1)->isChecked());  // exactly one quiz is on
             p.ui.random_questions->setChecked(false);
-            p.ui.answer_when_wrong->setChecked(false);
             click(p.ui.Command1);
             QCOMPARE(int(state::question_counter) + int(state::number_right), 1);
             QCOMPARE(int(state::current_slot), 2);
