@@ -1,5 +1,7 @@
 #include "support/test_support.h"
 
+#include <array>
+
 #include <QDir>
 
 #include "bank/question_bank.h"
@@ -93,14 +95,12 @@ const QStringList kWindowNames = {u"Welcome"_s, u"pick_a_quiz"_s, u"quest"_s,  u
 
 QWidget* loadWindow(const QString& name)
 {
-    // As kWindowNames lists them.
-    const std::function<QWidget*()> load[] = {
+    // As kWindowNames lists them; a name not there throws.
+    const std::array<std::function<QWidget*()>, 8> load = {
         [] { return &Welcome.get(); },   [] { return &pick_a_quiz.get(); }, [] { return &quest.get(); },
         [] { return &theanswer.get(); }, [] { return &Diagram.get(); },     [] { return &Exhibit.get(); },
         [] { return &About1.get(); },    [] { return &choosetest.get(); }};
-    if (!kWindowNames.contains(name))
-        qFatal("no window %s", qPrintable(name));
-    return load[kWindowNames.indexOf(name)]();
+    return load.at(std::size_t(kWindowNames.indexOf(name)))();
 }
 
 bool whileModal(const QString& windowName, const std::function<void()>& action,
