@@ -336,12 +336,11 @@ private slots:
         QCOMPARE(q().ui.the_gauge->geometry(),
                  QRect(bar.topLeft(), QSize(bar.width(), int(std::lround(bar.height() / 3.0)))));
         // The quizzes in a row end with these texts; 0.58 * 100 is 57.999... in floating point.
+        const QString done = u"You have completed the test\n\n Right/Total  = "_s;
         QCOMPARE(quiz::resultMessage(29, 50),
-                 u"You have completed the test\n\n Right/Total  = 29/50\nPercent Right = 58%\n\n"
-                 "Take this test until you get 100%"_s);
+                 done + u"29/50\nPercent Right = 58%\n\nTake this test until you get 100%"_s);
         QCOMPARE(quiz::resultMessage(50, 50),
-                 u"You have completed the test\n\n Right/Total  = 50/50\n"
-                 "Percent Right = 100%\n\nCongratulations, try a different test"_s);
+                 done + u"50/50\nPercent Right = 100%\n\nCongratulations, try a different test"_s);
     }
 
     // The answer window gives the verdict, the answer, the question and its
@@ -536,8 +535,7 @@ private slots:
         QFile f(u"huge.txt"_s);  // sparse: large on paper, nothing on disk
         QVERIFY(f.open(QIODevice::WriteOnly) && f.resize(platform::kMaxTextFileBytes + 1));
         f.close();
-        QVERIFY(QDir().mkdir(u"mypic.gif"_s));
-        QVERIFY(testing::makeNonRegularFile(u"cool.txt"_s));
+        QVERIFY(QDir().mkdir(u"mypic.gif"_s) && testing::makeNonRegularFile(u"cool.txt"_s));
         const testing::UnreadableFile unreadable;
         startWith({u"mypic.gif"_s, u"   "_s}, {unreadable.name, u"huge.txt"_s, u"cool.txt"_s}, u"   "_s);
         for (int i = 1; i <= 3; ++i)
