@@ -101,8 +101,7 @@ private slots:
         std::map<std::vector<int>, int> seen;
         for (int d = 0; d < 48000; ++d) {
             platform::BoundedArray<Int16, 0, 6> t;
-            for (int i = 1; i <= 4; ++i)
-                t[i] = i;
+            t[1] = 1, t[2] = 2, t[3] = 3, t[4] = 4;
             platform::shuffleFromOne(t, 4);
             QCOMPARE(int(t[5]), 0);  // beyond n: untouched
             seen[{t[1], t[2], t[3], t[4]}]++;
