@@ -282,8 +282,7 @@ def unheard(expected, said):
     missing, at, said = [], 0, [same_roles(s) for s in said]
     for text in expected:
         found = next((i for i in range(at, len(said)) if same_roles(text) in said[i]), None)
-        missing += [text] if found is None else []
-        at = at if found is None else found
+        missing, at = (missing + [text], at) if found is None else (missing, found)
     return missing
 
 
