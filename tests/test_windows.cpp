@@ -418,8 +418,7 @@ private slots:
         const auto [window, pointSize, dark, roomy] =
             testing::fetch<QString, int, bool, bool>("window", "pointSize", "dark", "roomy");
         Welcome.get();  // loads the bank, whose names the windows show
-        const QMap<QString, QFont> designed =
-            window == u"MsgBox" ? QMap<QString, QFont>() : fontsIn(loadWindow(window));
+        const auto designed = window == u"MsgBox" ? QMap<QString, QFont>() : fontsIn(loadWindow(window));
         platform::destroyAllForms();
         const auto restore = desktop(pointSize, dark, roomy);
         QStringList problems;
