@@ -284,7 +284,6 @@ private slots:
             putQuestion(1, typing ? u"FILL"_s : u"multi_answer"_s, typing ? typed : choices, {0, 1, 0, 1});
             putQuestion(5, u"single_answer"_s, {u"x"_s, u"y"_s}, {1, 2});
         });
-        QCOMPARE(q().ui.Q1->toPlainText(), u"Question of slot 1\nsecond line"_s);
         for (int i = 1; i <= 6; ++i) {  // a choice of spaces is blank
             QCOMPARE(q().QChoice(i)->isHidden(), typing || i == 6);
             QCOMPARE(q().abox(i)->isHidden(), typing ? i > 1 : i == 6);
