@@ -142,10 +142,8 @@ void putQuestion(int slot, const QString& type, const QStringList& choices, cons
     r.question_text = u"Question of slot %1\r\nsecond line"_s.arg(slot);
     r.answer_type = type;
     r.explanation = u"Because."_s;
-    for (int k = 1; k <= 6; ++k) {
-        r.choice_text[k] = k <= choices.size() ? choices[k - 1] : QString();
-        r.choice_correct[k] = k <= flags.size() ? flags[k - 1] : 0;
-    }
+    for (int k = 1; k <= 6; ++k)
+        r.choice_text[k] = choices.value(k - 1), r.choice_correct[k] = flags.value(k - 1);
     bank::question_bank[slot] = r;
 }
 
