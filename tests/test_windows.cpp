@@ -144,11 +144,10 @@ QStringList unreadableIn(QWidget* window)
         } else if (auto* label = qobject_cast<QLabel*>(w); (label && label->pixmap().isNull()) ||
                                                            qobject_cast<QAbstractButton*>(w) ||
                                                            qobject_cast<QGroupBox*>(w)) {
-            const QWidget* behind = w;  // the nearest that paints its background
-            while (!behind->autoFillBackground() && !behind->isWindow())
-                behind = behind->parentWidget();
-            check(w,
-                  contrast(p.color(w->foregroundRole()), behind->palette().color(behind->backgroundRole())));
+            const QWidget* back = w;  // the nearest that paints its background
+            while (!back->autoFillBackground() && !back->isWindow())
+                back = back->parentWidget();
+            check(w, contrast(p.color(w->foregroundRole()), back->palette().color(back->backgroundRole())));
         }
     }
     problems.removeAll(QString());
@@ -452,8 +451,8 @@ private slots:
             }
             for (const auto [name, font] : fontsIn(w).asKeyValueRange())
                 if (font != designed.value(name) && !roomy)  // where the style leaves less room, condensed
-                    problems << name + u": "_s + font.toString() + u" for "_s +
-                                    designed.value(name).toString();
+                    problems << u"%1: %2 for %3"_s.arg(name, font.toString(),
+                                                       designed.value(name).toString());
             problems << unreadableIn(w);
         }
         problems.removeAll(QString());
