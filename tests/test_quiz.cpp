@@ -1,9 +1,9 @@
 // Quizzes played through the real windows, from the options to the result;
 // the clue, diagrams and exhibits with real files, some strange, damaged or
 // huge; and a random user.
+#include <algorithm>
 #include <chrono>
 #include <random>
-#include <set>
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -39,9 +39,8 @@ namespace {
 void saveSeed(const char* kind, const QString& name, const QByteArray& bytes)
 {
     const QString dir = QStringLiteral(QT_TESTCASE_BUILDDIR "/fuzz-corpus/") + QLatin1String(kind);
-    QDir().mkpath(dir);
     QFile f(dir + u'/' + QString(name).replace(u'/', u'_'));
-    if (f.open(QIODevice::WriteOnly))
+    if (QDir().mkpath(dir) && f.open(QIODevice::WriteOnly))
         f.write(bytes);
 }
 
@@ -222,9 +221,8 @@ private slots:
         int answersMoved = 0;
         for (int k = 1; k <= 50; ++k, next()) {
             QCOMPARE(q().ui.question_number->text(), QString::number(k));
-            QCOMPARE(q().ui.qid->text(), QString::number(state::current_slot));
-            order.push_back(state::current_slot);
-            const bank::QuestionRecord& r = bank::question_bank[state::current_slot];
+            order.push_back(q().ui.qid->text().toInt());  // the slot it shows
+            const bank::QuestionRecord& r = bank::question_bank[order.back()];
             for (int i = 1, j = 1; i <= 6; ++i, j = 1) {
                 while (j < 6 && r.choice_text[j] != state::current_question.choice_text[i])
                     ++j;
@@ -237,10 +235,9 @@ private slots:
             }
         }
         QCOMPARE(std::is_sorted(order.begin(), order.end()) && answersMoved == 0, !shuffled);
-        std::set<int> asked(order.begin(), order.end()), expected;
-        for (int slot = first; slot <= 200; slot += 4)
-            expected.insert(slot);
-        QCOMPARE(asked, expected);  // each of the quiz's slots once
+        std::sort(order.begin(), order.end());
+        for (int k = 0; k < 50; ++k)
+            QCOMPARE(order[std::size_t(k)], first + 4 * k);  // each of the quiz's slots once
     }
 
     // A question of choices is right when exactly the flagged choices are pressed
@@ -359,8 +356,7 @@ private slots:
         startQuiz({.showWhenRight = true, .showWhenWrong = true}, [&] {
             putQuestion(1, typed ? u"fill"_s : u"multi_answer"_s, {u"alpha"_s, u"beta"_s, u"gamma"_s},
                         {1, 0, 1});
-            bank::question_bank[1].explanation = kLongText;
-            bank::question_bank[1].answer_note = u"note"_s;
+            bank::question_bank[1].explanation = kLongText, bank::question_bank[1].answer_note = u"note"_s;
         });
         if (right)
             pressCorrectChoices();
@@ -437,8 +433,7 @@ private slots:
             QVERIFY(!p.which_quiz(1)->isChecked());  // exactly one quiz is on
             p.ui.random_questions->setChecked(false);
             click(p.ui.Command1);
-            QCOMPARE(int(state::question_counter) + int(state::number_right), 1);
-            QCOMPARE(int(state::current_slot), 2);
+            QVERIFY(state::question_counter == 1 && state::number_right == 0 && state::current_slot == 2);
             QVERIFY(q().ui.score->text().isEmpty() && q().ui.the_gauge->isHidden());
         }
         quest.instance()->close();
