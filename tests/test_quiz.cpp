@@ -308,8 +308,7 @@ private slots:
         QCOMPARE(q().QChoice(6)->pressed(), !typing && input.contains(u'F'));
         next();
         QCOMPARE(q().ui.score->text() + q().ui.Percent_Right->text(), right ? u"1/1100%"_s : u"0/10%"_s);
-        QVERIFY(q().abox(1)->frameShape() == QFrame::NoFrame &&
-                q().ui.typestuff->isHidden());                 // choices again
+        QVERIFY(q().abox(1)->frameShape() == QFrame::NoFrame && q().ui.typestuff->isHidden());  // choices
         click(q().QChoice(1)), click(q().QChoice(2)), next();  // the second flag is 2: not a correct one
         QCOMPARE(int(state::verdict), 99);
     }
@@ -375,10 +374,9 @@ private slots:
             const QScrollBar* bar = a.ui.Text1->verticalScrollBar();
             const int page = bar->pageStep();
             QVERIFY(page > 1 && bar->maximum() > page + 1);
-            for (const auto& [key, value] : {std::pair{Qt::Key_Down, 1},
-                                             {Qt::Key_PageDown, page + 1},
-                                             {Qt::Key_Up, page},
-                                             {Qt::Key_PageUp, 0}}) {
+            const std::pair<Qt::Key, int> keys[] = {
+                {Qt::Key_Down, 1}, {Qt::Key_PageDown, page + 1}, {Qt::Key_Up, page}, {Qt::Key_PageUp, 0}};
+            for (const auto& [key, value] : keys) {
                 QTest::keyClick(a.ui.Closeb, key);
                 QCOMPARE(bar->value(), value);
             }
