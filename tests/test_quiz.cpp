@@ -429,8 +429,7 @@ private slots:
                     !p.ui.answer_when_right->isChecked());
             click(p.which_quiz(2));
             QVERIFY(!p.which_quiz(1)->isChecked());  // exactly one quiz is on
-            p.ui.random_questions->setChecked(false);
-            click(p.ui.Command1);
+            p.ui.random_questions->setChecked(false), click(p.ui.Command1);
             QVERIFY(state::question_counter == 1 && state::number_right == 0 && state::current_slot == 2);
             QVERIFY(q().ui.score->text().isEmpty() && q().ui.the_gauge->isHidden());
         }

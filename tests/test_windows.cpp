@@ -249,8 +249,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(About1.instance()));
         click(About1->ui.Text1->viewport());
         QCOMPARE(QApplication::focusWidget(), About1->ui.Command1);  // the text hands the focus on
-        click(About1->ui.Command1);
-        click(Welcome->ui.About);  // shown again
+        click(About1->ui.Command1), click(Welcome->ui.About);        // hidden, and shown again
         QVERIFY(QTest::qWaitForWindowActive(About1.instance()));
         QTest::keyClick(About1.instance(), Qt::Key_Escape);  // as Close does
         QVERIFY(About1.isLoaded() && !About1->isVisible());
