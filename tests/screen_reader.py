@@ -7,6 +7,7 @@ the screen by its outer frame. Then the welcome window under qt6ct with a
 Through screen_reader.sh: PROGRAM [WORKING_DIRECTORY] or --desktop-entry FILE
 (the entry's Exec in its Path)."""
 import collections
+import contextlib
 import os
 import re
 import shlex
@@ -17,6 +18,7 @@ import tempfile
 import time
 
 PACE = 1.2  # seconds after a key: Orca has spoken before the next one
+SCREEN = (1280, 1024)
 pyatspi = None  # imported once the display and the accessibility bus are up
 
 
@@ -27,12 +29,9 @@ def spoken(text):
 def poll(what, get, timeout=10.0):
     end = time.time() + timeout
     while time.time() < end:
-        try:
-            found = get()
-            if found is not None:
+        with contextlib.suppress(Exception):
+            if (found := get()) is not None:
                 return found
-        except Exception:
-            pass
         time.sleep(0.2)
     raise RuntimeError(f"not found: {what}")
 
@@ -58,11 +57,6 @@ def x11(*argv):
     return subprocess.run(argv, check=True, capture_output=True, text=True).stdout
 
 
-def geometry(*which):
-    info = dict(re.findall(r"^\s*(Absolute upper-left [XY]|Width|Height):\s*(-?\d+)", x11("xwininfo", *which), re.M))
-    return tuple(int(info[k]) for k in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
-
-
 def outer_frame(title):
     """The window's area grown by the frame the window manager reports."""
     def framed():
@@ -70,7 +64,8 @@ def outer_frame(title):
         extents = re.findall(r"\d+", x11("xprop", "-id", wid, "_NET_FRAME_EXTENTS").partition("=")[2])
         return (wid, [int(e) for e in extents]) if len(extents) == 4 else None
     wid, (left, right, top, bottom) = poll(f"the frame of {title!r}", framed, 5)
-    x, y, w, h = geometry("-id", wid)
+    info = x11("xwininfo", "-id", wid)  # the lines come in this order
+    x, y, w, h = map(int, re.findall(r"^\s*(?:Absolute upper-left [XY]|Width|Height):\s*(-?\d+)", info, re.M))
     return x - left, y - top, w + left + right, h + top + bottom
 
 
@@ -82,7 +77,7 @@ class Run:
         self.command, self.cwd, self.work, self.log = command, cwd, work, os.path.join(work, "orca.log")
         try:
             read, write = os.pipe()
-            self.start(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+            self.start(["Xvfb", "-displayfd", str(write), "-screen", "0", "%dx%dx24" % SCREEN, "-nolisten", "tcp",
                         "-fbdir", work], pass_fds=(write,))
             os.environ["DISPLAY"] = ":" + os.read(read, 16).decode().strip()
             os.makedirs(os.path.join(work, "run"), mode=0o700)
@@ -152,11 +147,10 @@ class Run:
         first = outer_frame(title)
         time.sleep(0.3)
         x, y, w, h = outer_frame(title)
-        sw, sh = geometry("-root")[2:]
-        off = (x + w / 2 - sw / 2, y + h / 2 - sh / 2)
+        off = (x + w / 2 - SCREEN[0] / 2, y + h / 2 - SCREEN[1] / 2)
         self.check(max(abs(off[0]), abs(off[1])) <= 2 and first == (x, y, w, h),
                    f"{title!r} is not centred by its frame: outer {first} then {(x, y, w, h)} "
-                   f"on a {sw}x{sh} screen, {off[0]:+.1f}, {off[1]:+.1f} px from the middle")
+                   f"on a {SCREEN[0]}x{SCREEN[1]} screen, {off[0]:+.1f}, {off[1]:+.1f} px from the middle")
         return win
 
     def transcript(self):
@@ -267,10 +261,8 @@ def question_four(run):
     question(run, 1)
     for i, picture in ((1, "mypic.gif"), (2, "mypic.jpg")):
         run.key("Tab", "Return").hear(f"Diagram #{i} push button", "Diagram", "Close push button")
-        try:
-            find(run.window("Diagram"), lambda n: n.name == "Diagram picture" and n.description == picture, "", 5)
-        except RuntimeError:
-            run.failures.append(f"Diagram #{i} of question 4 did not show {picture}")
+        find(run.window("Diagram"), lambda n: n.name == "Diagram picture" and n.description == picture,
+             f"Diagram #{i} of question 4 showing {picture}", 5)
         run.key("Escape")
     run.key("Tab", "Return").hear("Exhibit #1 push button", "Exhibit")
     content = text_of(run.centred("Exhibit"), "Exhibit text")
@@ -290,8 +282,7 @@ def unheard(expected, said):
     missing, at, said = [], 0, [same_roles(s) for s in said]
     for text in expected:
         found = next((i for i in range(at, len(said)) if same_roles(text) in said[i]), None)
-        missing += [text] if found is None else []
-        at = at if found is None else found
+        missing, at = (missing + [text], at) if found is None else (missing, found)
     return missing
 
 

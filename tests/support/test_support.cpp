@@ -1,5 +1,7 @@
 #include "support/test_support.h"
 
+#include <array>
+
 #include <QDir>
 
 #include "bank/question_bank.h"
@@ -59,8 +61,6 @@ ProgramHarness::~ProgramHarness()
     platform::setEndHandler(nullptr);
     platform::setFatalHandler(platform::showRuntimeErrorAndExit);
     platform::installRandomSource(nullptr);
-    bank::resetBank();
-    state::resetQuizState();
     QDir::setCurrent(QDir::tempPath());  // out of the folder before it goes
 }
 
@@ -95,14 +95,12 @@ const QStringList kWindowNames = {u"Welcome"_s, u"pick_a_quiz"_s, u"quest"_s,  u
 
 QWidget* loadWindow(const QString& name)
 {
-    // As kWindowNames lists them.
-    const std::function<QWidget*()> load[] = {
+    // As kWindowNames lists them; a name not there throws.
+    const std::array<std::function<QWidget*()>, 8> load = {
         [] { return &Welcome.get(); },   [] { return &pick_a_quiz.get(); }, [] { return &quest.get(); },
         [] { return &theanswer.get(); }, [] { return &Diagram.get(); },     [] { return &Exhibit.get(); },
         [] { return &About1.get(); },    [] { return &choosetest.get(); }};
-    if (!kWindowNames.contains(name))
-        qFatal("no window %s", qPrintable(name));
-    return load[kWindowNames.indexOf(name)]();
+    return load.at(std::size_t(kWindowNames.indexOf(name)))();
 }
 
 bool whileModal(const QString& windowName, const std::function<void()>& action,
@@ -111,13 +109,12 @@ bool whileModal(const QString& windowName, const std::function<void()>& action,
     bool seen = false;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (!seen && w->isVisible() && w->isModal() && w->objectName() == windowName) {
-                seen = true;
-                poll.stop();
-                whenShown(w);
-                w->hide();  // also when a check in `whenShown` failed, so that `action` returns
-            }
+        if (QWidget* w = QApplication::activeModalWidget(); !seen && w && w->objectName() == windowName) {
+            seen = true;
+            poll.stop();
+            whenShown(w);
+            w->hide();  // also when a check in `whenShown` failed, so that `action` returns
+        }
     });
     poll.start(5);
     action();
@@ -145,10 +142,8 @@ void putQuestion(int slot, const QString& type, const QStringList& choices, cons
     r.question_text = u"Question of slot %1\r\nsecond line"_s.arg(slot);
     r.answer_type = type;
     r.explanation = u"Because."_s;
-    for (int k = 1; k <= 6; ++k) {
-        r.choice_text[k] = k <= choices.size() ? choices[k - 1] : QString();
-        r.choice_correct[k] = k <= flags.size() ? flags[k - 1] : 0;
-    }
+    for (int k = 1; k <= 6; ++k)
+        r.choice_text[k] = choices.value(k - 1), r.choice_correct[k] = flags.value(k - 1);
     bank::question_bank[slot] = r;
 }
 

@@ -20,8 +20,7 @@ using namespace Qt::StringLiterals;
 namespace testing {
 
 struct ShownMessage {
-    QString text;
-    QString title;
+    QString text, title;
 };
 
 // While it lives, message boxes are recorded instead of shown, a fatal
@@ -88,10 +87,7 @@ bool whileModal(const QString& windowName, const std::function<void()>& action,
 
 struct Options {
     int quiz = 1;
-    bool shuffleQuestions = false;
-    bool shuffleAnswers = false;
-    bool showWhenRight = false;
-    bool showWhenWrong = false;
+    bool shuffleQuestions = false, shuffleAnswers = false, showWhenRight = false, showWhenWrong = false;
 };
 
 // From start-up through "I Agree" and the options window to the first
